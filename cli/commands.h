@@ -1,0 +1,20 @@
+// The subcommands of vantrel-cli. Each takes the words after its own name and returns the
+// process exit code; output is plain text, one record a line, fields separated by tabs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+using Words = std::vector<std::string>;
+
+int OptionsCommand(const Words& words);    // options read FILE | options write FILE [K=V...]
+int TextCommand(const Words& words);       // text ID [--language N]
+int ScanCommand(const Words& words);       // scan [--kind K] [--language N] ITEM...
+int ProbeCommand(const Words& words);      // probe FILE
+int TelemetryCommand(const Words& words);  // telemetry FILE [--at MS]
+int ParseGpsCommand(const Words& words);   // parse-gps TEXT [--ts N]
+int ExportCommand(const Words& words);     // export FILE --gpx|--csv
+
+}  // namespace vantrel::cli

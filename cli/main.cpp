@@ -1,0 +1,43 @@
+// vantrel-cli: the viewer's core as a command-line tool, for users' scripts and for tests.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+
+namespace {
+
+struct Subcommand {
+  const char* name;
+  int (*run)(const vantrel::cli::Words&);
+  const char* usage;
+};
+
+const Subcommand kSubcommands[] = {
+    {"options", vantrel::cli::OptionsCommand, "options read FILE | options write FILE [KEY=VALUE...]"},
+    {"text", vantrel::cli::TextCommand, "text ID [--language N]"},
+    {"scan", vantrel::cli::ScanCommand, "scan [--kind K] [--language N] ITEM..."},
+    {"probe", vantrel::cli::ProbeCommand, "probe FILE"},
+    {"telemetry", vantrel::cli::TelemetryCommand, "telemetry FILE [--at MS]"},
+    {"parse-gps", vantrel::cli::ParseGpsCommand, "parse-gps TEXT [--ts N]"},
+    {"export", vantrel::cli::ExportCommand, "export FILE --gpx|--csv"},
+};
+
+int Usage() {
+  std::fputs("usage: vantrel-cli SUBCOMMAND ...\n", stderr);
+  for (const Subcommand& command : kSubcommands) std::fprintf(stderr, "  %s\n", command.usage);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  for (const Subcommand& command : kSubcommands) {
+    if (std::strcmp(argv[1], command.name) == 0) {
+      return command.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+  }
+  return Usage();
+}
