@@ -16,5 +16,6 @@ int ProbeCommand(const Words& words);      // probe FILE
 int TelemetryCommand(const Words& words);  // telemetry FILE [--at MS]
 int ParseGpsCommand(const Words& words);   // parse-gps TEXT [--ts N]
 int ExportCommand(const Words& words);     // export FILE --gpx|--csv
+int LyfsCommand(const Words& words);       // lyfs ls|get|put|info|format DEVICE ...
 
 }  // namespace vantrel::cli

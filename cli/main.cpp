@@ -22,6 +22,9 @@ const Subcommand kSubcommands[] = {
     {"telemetry", vantrel::cli::TelemetryCommand, "telemetry FILE [--at MS]"},
     {"parse-gps", vantrel::cli::ParseGpsCommand, "parse-gps TEXT [--ts N]"},
     {"export", vantrel::cli::ExportCommand, "export FILE --gpx|--csv"},
+    {"lyfs", vantrel::cli::LyfsCommand,
+     "lyfs ls DEVICE [DIR...] | get DEVICE /DIR/NAME OUT | put DEVICE DIR FILE... | info DEVICE |"
+     " format DEVICE --model TEXT [--sd-allocation N]"},
 };
 
 int Usage() {
