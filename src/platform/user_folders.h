@@ -1,0 +1,17 @@
+// The current user's own folders, as the desktop names them.
+#pragma once
+
+#include <string>
+
+namespace vantrel::platform {
+
+// The user's documents folder (XDG_DOCUMENTS_DIR, else ~/Documents), without a trailing "/";
+// empty when the system names none. The folder may not exist.
+std::string DocumentsFolder();
+
+// Where the viewer keeps its files when it cannot keep them beside itself:
+// $XDG_DATA_HOME/vantrel-viewer, else ~/.local/share/vantrel-viewer; empty without a home.
+// Not created here.
+std::string UserDataFolder();
+
+}  // namespace vantrel::platform
