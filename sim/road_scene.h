@@ -1,0 +1,52 @@
+// The picture a simulated camera sees: a road between rows of buildings, moving with the car, with
+// sensor noise on top. It has detail and motion in every part of the picture, so that it costs an
+// encoder and a decoder about what a real drive costs. Front and rear cameras see it differently
+// (the rear one looks back at a receding road through a wider lens, in other colours).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "sim/picture.h"
+
+namespace vantrel::sim {
+
+enum class Camera { kFront, kRear };
+
+class RoadScene {
+ public:
+  RoadScene(int width, int height, Camera camera, uint64_t seed);
+
+  // Paints the view after the car has travelled travel_metres; frame_index varies the noise.
+  // The picture must have the scene's size.
+  void Paint(const PictureView& picture, double travel_metres, int64_t frame_index) const;
+
+ private:
+  // Where a pixel's ray meets the road (ground_*) and the building fronts (wall_*), in metres;
+  // depth 0 when it never meets them.
+  struct Ray {
+    float ground_depth;
+    float ground_side;
+    float wall_depth;
+    float wall_height;
+  };
+
+  struct Colour {
+    int luma;
+    int cb;
+    int cr;
+  };
+
+  uint8_t Texture(float u, float v) const;
+  Colour Shade(const Ray& ray, int x, int y, float travel, float sky_shift) const;
+
+  int width_;
+  int height_;
+  Camera camera_;
+  uint64_t seed_;
+  int horizon_;
+  std::vector<Ray> rays_;
+  std::vector<uint8_t> texture_;  // 256 x 256 value noise
+};
+
+}  // namespace vantrel::sim

@@ -1,0 +1,60 @@
+// dashcam-sim: makes recordings and memory cards as the recorder writes them, for tests,
+// benchmarks and demonstrations.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include "commands.h"
+
+namespace {
+
+using vantrel::sim::tool::Words;
+
+struct Command {
+  const char* name;
+  int (*run)(const Words&);
+  const char* usage;
+  const char* help;
+};
+
+const Command kCommands[] = {
+    {"recording", vantrel::sim::tool::RecordingCommand, "recording OUT.avi|FOLDER/ [options]",
+     vantrel::sim::tool::kRecordingHelp},
+    {"card", vantrel::sim::tool::CardCommand, "card DIR [options]", vantrel::sim::tool::kCardHelp},
+};
+
+int Usage(std::FILE* out, bool with_help) {
+  std::fputs("usage: dashcam-sim COMMAND ...\n", out);
+  for (const Command& command : kCommands) {
+    std::fprintf(out, "  dashcam-sim %s\n", command.usage);
+    if (with_help) std::fprintf(out, "%s\n", command.help);
+  }
+  if (with_help) {
+    std::fprintf(out, "  common options of both commands:\n%s", vantrel::sim::tool::kCommonHelp);
+  } else {
+    std::fputs("dashcam-sim --help describes the options.\n", out);
+  }
+  return with_help ? 0 : 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The encoders' statistics would bury the command's own output.
+  av_log_set_level(AV_LOG_ERROR);
+  if (argc < 2) return Usage(stderr, false);
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    return Usage(stdout, true);
+  }
+  for (const Command& command : kCommands) {
+    if (std::strcmp(argv[1], command.name) == 0) {
+      return command.run(Words(argv + 2, argv + argc));
+    }
+  }
+  return Usage(stderr, false);
+}
