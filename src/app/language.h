@@ -29,4 +29,9 @@ std::string LanguageLibraryName(int language_index);
 std::optional<std::string> LoadLanguageString(int language_index, uint32_t id,
                                               size_t buffer_chars = kLanguageBufferChars);
 
+// The same look-up in the libraries of `folder` instead of the executable's folder.
+std::optional<std::string> LoadLanguageStringFrom(const std::string& folder, int language_index,
+                                                  uint32_t id,
+                                                  size_t buffer_chars = kLanguageBufferChars);
+
 }  // namespace vantrel
