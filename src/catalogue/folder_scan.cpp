@@ -42,8 +42,9 @@ class TreeScan {
     if (!visited_.insert({info.st_dev, info.st_ino}).second) return false;
 
     std::error_code error;
-    for (fs::directory_iterator item(fs::path(folder.path), error), end; !error && item != end;
-         item.increment(error)) {
+    fs::directory_iterator item(fs::path(folder.path), error);
+    if (error) return false;
+    for (const fs::directory_iterator end; !error && item != end; item.increment(error)) {
       const std::string name = item->path().filename().string();
       std::error_code status_error;
       if (item->is_directory(status_error)) {

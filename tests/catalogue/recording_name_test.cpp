@@ -57,20 +57,13 @@ TEST(RecordingNameTest, FieldsAreReadByPositionLikeAtoi) {
             5);
 }
 
-TEST(RecordingNameTest, KindAndKindTextFollowTheExactPrefix) {
-  EXPECT_EQ(KindOfName("REC_20120815_143005.avi"), RecordingKind::kInfinite);
-  EXPECT_EQ(KindOfName("EVT_20120815_143005.avi"), RecordingKind::kEvent);
-  EXPECT_EQ(KindOfName("PRK_20120815_143005.avi"), RecordingKind::kParking);
-  EXPECT_EQ(KindOfName("MDI_20120815_143005.avi"), RecordingKind::kParking);
+TEST(RecordingNameTest, KindFollowsTheExactCaseSensitivePrefix) {
   EXPECT_EQ(KindOfName("MOT_20120815_143005.avi"), RecordingKind::kParking);
+  EXPECT_EQ(KindTextId("MOT_20120815_143005.avi"), 210u);
+  EXPECT_EQ(KindTextId("PRK_20120815_143005.avi"), 134u);
   EXPECT_EQ(KindOfName("rec_20120815_143005.avi"), RecordingKind::kUnknown);
+  EXPECT_EQ(KindTextId("rec_20120815_143005.avi"), std::nullopt);
   EXPECT_EQ(KindOfName("RE"), RecordingKind::kUnknown);
-  EXPECT_EQ(KindTextId("REC_x.avi"), 133u);
-  EXPECT_EQ(KindTextId("EVT_x.avi"), 132u);
-  EXPECT_EQ(KindTextId("PRK_x.avi"), 134u);
-  EXPECT_EQ(KindTextId("MDI_x.avi"), 210u);
-  EXPECT_EQ(KindTextId("MOT_x.avi"), 210u);
-  EXPECT_EQ(KindTextId("rec_x.avi"), std::nullopt);
 }
 
 TEST(RecordingNameTest, EntriesSortByNameTimeThenSmallerSize) {
