@@ -1,7 +1,8 @@
 #include "platform/volume_scan.h"
 
 #include <algorithm>
-#include <array>
+#include <iterator>
+#include <map>
 #include <string_view>
 
 #include "platform/sysfs_block.h"
@@ -13,7 +14,8 @@ namespace {
 // A mount table of thousands of mounts stays well below this; a larger file is not one.
 constexpr size_t kMountInfoLimit = 16 * 1024 * 1024;
 
-constexpr std::array<std::string_view, 30> kPseudoFileSystems = {
+// Kernel and container file systems that hold no user data of their own.
+constexpr std::string_view kPseudoFileSystems[] = {
     "autofs",          "binfmt_misc", "bpf",         "cgroup",     "cgroup2",
     "configfs",        "debugfs",     "devpts",      "devtmpfs",   "efivarfs",
     "fuse.gvfsd-fuse", "fuse.lxcfs",  "fuse.portal", "fusectl",    "hugetlbfs",
@@ -22,8 +24,8 @@ constexpr std::array<std::string_view, 30> kPseudoFileSystems = {
     "smackfs",         "sysfs",       "tmpfs",       "tracefs",    "aufs"};
 
 bool IsPseudoFileSystem(std::string_view type) {
-  return std::find(kPseudoFileSystems.begin(), kPseudoFileSystems.end(), type) !=
-         kPseudoFileSystems.end();
+  return std::find(std::begin(kPseudoFileSystems), std::end(kPseudoFileSystems), type) !=
+         std::end(kPseudoFileSystems);
 }
 
 std::string WithTrailingSlash(std::string path) {

@@ -11,6 +11,16 @@ std::string DevNumbers(unsigned major, unsigned minor) {
 
 }  // namespace
 
+FakeDisk MakeDisk(const std::string& name, unsigned major, unsigned minor,
+                  const std::string& removable) {
+  FakeDisk disk;
+  disk.name = name;
+  disk.major = major;
+  disk.minor = minor;
+  disk.removable = removable;
+  return disk;
+}
+
 FakeSystemTree::FakeSystemTree(const std::filesystem::path& root) : root_(root) {
   std::filesystem::create_directories(root_ / "sys/class/block");
   std::filesystem::create_directories(root_ / "sys/dev/block");

@@ -21,6 +21,10 @@ struct FakeDisk {
   std::string mmc_type;  // "SD" or "MMC" for an MMC device; empty otherwise
 };
 
+// A USB-attached disk; change the other fields where a test needs another kind.
+FakeDisk MakeDisk(const std::string& name, unsigned major, unsigned minor,
+                  const std::string& removable = "0");
+
 class FakeSystemTree {
  public:
   explicit FakeSystemTree(const std::filesystem::path& root);

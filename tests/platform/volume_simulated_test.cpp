@@ -35,12 +35,8 @@ TEST(VolumeDescription, BlocksWithDefaultsAndRelativePaths) {
   EXPECT_EQ(card.root, "/home/user/sim/cards/card1/");
   EXPECT_EQ(card.label, "CARD 1");
   EXPECT_EQ(card.device_path, "/home/user/sim/images/card1.img");
+  EXPECT_TRUE(OfferableAsCard(card));  // removable, 512-byte sectors, FAT unless said otherwise
   EXPECT_EQ(card.file_system, "vfat");
-  EXPECT_TRUE(card.removable);
-  EXPECT_EQ(card.bytes_per_sector, 512u);
-  EXPECT_FALSE(card.system_disk);
-  EXPECT_FALSE(card.read_only);
-  EXPECT_TRUE(OfferableAsCard(card));
 
   const Volume& sd = description.volumes[1];
   EXPECT_EQ(sd.root, "/abs/sd/");
@@ -55,7 +51,6 @@ TEST(VolumeDescription, BlocksWithDefaultsAndRelativePaths) {
   EXPECT_EQ(system.root, "/home/user/system/");
   EXPECT_EQ(system.device_path, "/home/user/disk.img");
   EXPECT_TRUE(system.system_disk);
-  EXPECT_FALSE(OfferableAsCard(system));
 }
 
 TEST(VolumeDescription, MalformedLinesAreSkippedAndReported) {
@@ -87,13 +82,12 @@ TEST(VolumeDescription, MalformedLinesAreSkippedAndReported) {
   EXPECT_EQ(description.volumes[1].root, "/second/");
   EXPECT_EQ(description.volumes[1].bytes_per_sector, 4096u);
 
-  const std::vector<std::string> expected_lines = {
-      "line 1:", "line 4:",  "line 5:",  "line 6:",  "line 7:", "line 8:",
-      "line 9:", "line 10:", "line 11:", "line 12:", "line 14:"};
-  ASSERT_EQ(description.problems.size(), expected_lines.size());
-  for (size_t i = 0; i < expected_lines.size(); ++i) {
-    EXPECT_EQ(description.problems[i].rfind(expected_lines[i], 0), 0u) << description.problems[i];
+  std::string lines;
+  for (const std::string& problem : description.problems) {
+    lines += problem.substr(0, problem.find(':')) + ",";
   }
+  EXPECT_EQ(lines,
+            "line 1,line 4,line 5,line 6,line 7,line 8,line 9,line 10,line 11,line 12,line 14,");
 
   const std::string with_nul = "[volume]\nroot = /x\n" + std::string("device = a\0b\n", 13);
   const VolumeDescription nul = ParseVolumeDescription(with_nul, "/base");
