@@ -54,9 +54,10 @@ std::vector<uint8_t> GsensorPacket(const RecordingDescription& description, cons
   y += random.Between(-1.5, 1.5);
   z += random.Between(-3.0, 3.0);
   if (description.shock_seconds && seconds >= *description.shock_seconds) {
-    // A knock that rings down within a second; the sensor saturates at its ends.
+    // A knock that swings back once and dies down within a second, slow enough to show in
+    // samples a tenth of a second apart; the sensor saturates at its ends.
     const double since = seconds - *description.shock_seconds;
-    const double ring = std::exp(-since / 0.2) * std::cos(2 * kPi * 7.0 * since);
+    const double ring = std::exp(-since / 0.25) * std::cos(2 * kPi * 1.5 * since);
     x += 110 * ring;
     y -= 120 * ring;
     z += 70 * ring;
