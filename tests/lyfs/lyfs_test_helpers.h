@@ -1,0 +1,64 @@
+// Helpers shared by the LyFS tests: making a formatted card, opening it, listing and reading
+// through the library's calls exactly as the card reader does.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "lyfs/folder_split.h"
+#include "lyfs/lyfs.h"
+
+namespace vantrel::test {
+
+// INFINITE 60, EVENT 20, PARKING 20, with small tables so that tests stay quick.
+std::vector<lyfs::FolderSplitEntry> SmallSplit();
+
+// Partitions the device at `path` (1 MiB partition 1, partition 2 to the end) and formats
+// partition 2 with `split`. LYFS_OK or the first failing call's result.
+int MakeLyfsCard(const std::string& path, const std::vector<lyfs::FolderSplitEntry>& split);
+
+// Bytes that differ from one offset and seed to the next.
+std::string Pattern(size_t size, uint32_t seed);
+
+// A device block opened with the card reader's mode; closed at the end of its scope.
+class OpenedCard {
+ public:
+  explicit OpenedCard(const std::string& path, int mode = LYFS_OPEN_READ_WRITE);
+  ~OpenedCard();
+  OpenedCard(const OpenedCard&) = delete;
+  OpenedCard& operator=(const OpenedCard&) = delete;
+
+  int result() const { return result_; }
+  void* block() { return block_.data(); }
+  // Closes early; the destructor then does nothing.
+  int Close();
+
+ private:
+  std::array<uint8_t, LYFS_DEVICE_BLOCK_SIZE> block_{};
+  int result_;
+};
+
+struct ListedRecord {
+  std::string name;
+  int32_t id = 0;
+  uint32_t size = 0;
+};
+
+struct Listing {
+  std::vector<int> calls;  // every call's result, the final one included
+  std::vector<ListedRecord> records;
+};
+
+// The card reader's loop: a capacity-30 buffer and cursor 1, calling until 0 or less.
+Listing ListDirectory(void* block, const std::string& directory);
+
+// Writes a whole file through CreateFile / AppendFile / File_Close. LYFS_OK or an error.
+int PutBytes(void* block, const std::string& directory, const std::string& name,
+             const std::string& bytes);
+
+// Opens `path` with `id` and reads it to the end in `chunk`-byte reads; "<error N>" on failure.
+std::string ReadAll(void* block, const std::string& path, int id, int chunk = 262144);
+
+}  // namespace vantrel::test
