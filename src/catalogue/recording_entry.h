@@ -24,7 +24,6 @@ struct RecordingEntry {
   uint64_t size_kib = 0;
 
   RecordingKind kind() const { return KindOfName(name); }
-  bool on_file_system() const { return lyfs_file_id < 1; }
 };
 
 // An entry with the date and time of its name and size_bytes / 1024 as its size.
