@@ -64,6 +64,11 @@ std::vector<uint8_t> MakeTexture(uint64_t seed) {
 
 uint8_t Clamp(int value) { return static_cast<uint8_t>(std::clamp(value, 0, 255)); }
 
+// x modulo period for x >= 0, without a library call per pixel.
+float Wrap(float x, float period) {
+  return x - period * static_cast<float>(static_cast<int>(x / period));
+}
+
 }  // namespace
 
 RoadScene::RoadScene(int width, int height, Camera camera, uint64_t seed)
@@ -82,6 +87,8 @@ RoadScene::RoadScene(int width, int height, Camera camera, uint64_t seed)
       ray.ground_side = dx * ray.ground_depth / focal;
       ray.wall_depth = std::min(kMaximumDepth, settings.wall_offset * focal / std::fabs(dx));
       ray.wall_height = kCameraHeight - dy * ray.wall_depth / focal;
+      ray.ground_haze = ray.ground_depth / (ray.ground_depth + 120.0f);
+      ray.wall_haze = ray.wall_depth / (ray.wall_depth + 200.0f);
     }
   }
   texture_ = MakeTexture(seed);
@@ -94,8 +101,8 @@ uint8_t RoadScene::Texture(float u, float v) const {
   return texture_[iv * kTextureSize + iu];
 }
 
-RoadScene::Colour RoadScene::Shade(const Ray& ray, int x, int y, float travel,
-                                   float sky_shift) const {
+RoadScene::Colour RoadScene::Shade(const Ray& ray, int x, int y, float travel, float sky_shift,
+                                   Facade& facade) const {
   const CameraSettings& settings = SettingsOf(camera_);
   const bool on_ground = ray.ground_depth > 0 && ray.ground_depth < ray.wall_depth;
   if (on_ground) {
@@ -107,30 +114,36 @@ RoadScene::Colour RoadScene::Shade(const Ray& ray, int x, int y, float travel,
     if (side_abs > settings.wall_offset - 2.5f) {
       luma += 40;  // pavement
       cr += 6;
-    } else if (std::fmod(along, kLanePeriod) < kLaneDash &&
+    } else if (Wrap(along, kLanePeriod) < kLaneDash &&
                (std::fabs(side_abs - 3.5f) < kLaneHalfWidth || side_abs < kLaneHalfWidth)) {
       luma = 215;
       if (side_abs < kLaneHalfWidth) cb = 84, cr = 150;  // the yellow centre line
     }
-    // Haze towards the horizon.
-    const float haze = ray.ground_depth / (ray.ground_depth + 120.0f);
-    luma = static_cast<int>(luma + (170 - luma) * haze);
+    luma = static_cast<int>(luma + (170 - luma) * ray.ground_haze);
     return {luma, cb + settings.tint_cb, cr + settings.tint_cr};
   }
   const float along = ray.wall_depth + travel;
-  const float building = std::floor(along / kBuildingLength);
-  const uint32_t facade = Hash(seed_, static_cast<uint64_t>(building + 1000.0f), x < width_ / 2);
-  const float building_height = 5.0f + static_cast<float>(facade % 28);
+  const int building = static_cast<int>(along / kBuildingLength);
+  const int side = x < width_ / 2;
+  if (building != facade.building || side != facade.side) {
+    facade = Facade{building, side, Hash(seed_, static_cast<uint64_t>(building), side)};
+  }
+  const uint32_t look = facade.look;
+  const float building_height = 5.0f + static_cast<float>(look % 28);
   if (ray.wall_height >= 0 && ray.wall_height < building_height) {
     const float grain = Texture(along * kTexelsPerMetre, ray.wall_height * kTexelsPerMetre);
-    const bool window = std::fmod(along, 3.0f) < 1.8f && std::fmod(ray.wall_height, 3.2f) > 1.0f &&
-                        std::fmod(ray.wall_height, 3.2f) < 2.4f;
-    int luma = 70 + static_cast<int>((facade >> 8) % 100) + static_cast<int>(grain - 128) / 3;
-    if (window) luma = (Hash(seed_, static_cast<uint64_t>(along * 0.5f), 7) & 1) ? 215 : 45;
-    const float haze = ray.wall_depth / (ray.wall_depth + 200.0f);
-    luma = static_cast<int>(luma + (180 - luma) * haze);
-    const int cb = 118 + static_cast<int>((facade >> 16) % 16) + settings.tint_cb;
-    const int cr = 124 + static_cast<int>((facade >> 24) % 20) + settings.tint_cr;
+    const float storey = Wrap(ray.wall_height, 3.2f);
+    const bool window = Wrap(along, 3.0f) < 1.8f && storey > 1.0f && storey < 2.4f;
+    int luma = 70 + static_cast<int>((look >> 8) % 100) + static_cast<int>(grain - 128) / 3;
+    if (window) {
+      // Some windows lit, some dark: a bit of the facade's look picked by window and storey.
+      const uint32_t column = static_cast<uint32_t>(along / 3.0f);
+      const uint32_t row = static_cast<uint32_t>(ray.wall_height / 3.2f);
+      luma = ((look * 2654435761u ^ (column * 40503u + row * 9973u)) >> 13) & 1 ? 215 : 45;
+    }
+    luma = static_cast<int>(luma + (180 - luma) * ray.wall_haze);
+    const int cb = 118 + static_cast<int>((look >> 16) % 16) + settings.tint_cb;
+    const int cr = 124 + static_cast<int>((look >> 24) % 20) + settings.tint_cr;
     return {luma, cb, cr};
   }
   // Sky: brighter towards the horizon, with slowly drifting clouds.
@@ -152,11 +165,12 @@ void RoadScene::Paint(const PictureView& picture, double travel_metres, int64_t 
     uint8_t* cr_row = y % 2 == 0 ? picture.CrRow(y / 2) : nullptr;
     const Ray* rays = &rays_[static_cast<size_t>(y) * width_];
     uint64_t bits = 0;
+    Facade facade;
     for (int x = 0; x < width_; ++x) {
       if (x % 16 == 0) bits = noise.Next();
       // Sensor noise of -3..+4 from four fresh bits per pixel.
       const int grain = static_cast<int>((bits >> (4 * (x % 16))) & 7) - 3;
-      const Colour colour = Shade(rays[x], x, y, travel, sky_shift);
+      const Colour colour = Shade(rays[x], x, y, travel, sky_shift, facade);
       luma_row[x] = Clamp(colour.luma + grain);
       if (cb_row != nullptr && x % 2 == 0) {
         cb_row[x / 2] = Clamp(colour.cb);

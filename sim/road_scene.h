@@ -29,6 +29,8 @@ class RoadScene {
     float ground_side;
     float wall_depth;
     float wall_height;
+    float ground_haze;  // how much the air greys what the ray meets: 0 near, towards 1 far
+    float wall_haze;
   };
 
   struct Colour {
@@ -37,8 +39,15 @@ class RoadScene {
     int cr;
   };
 
+  // The look of the building a pixel shows, kept while a row of pixels stays on one building.
+  struct Facade {
+    int building = -1;
+    int side = -1;
+    uint32_t look = 0;
+  };
+
   uint8_t Texture(float u, float v) const;
-  Colour Shade(const Ray& ray, int x, int y, float travel, float sky_shift) const;
+  Colour Shade(const Ray& ray, int x, int y, float travel, float sky_shift, Facade& facade) const;
 
   int width_;
   int height_;
