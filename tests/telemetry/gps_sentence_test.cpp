@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -123,13 +122,7 @@ TEST_F(GpsSentenceTest, FieldsAreReadByTheirLeadingPart) {
   EXPECT_EQ(new_century.fix_time, 3124256400);  // 2069-01-01 09:00:00: needs 64 bits
 }
 
-TEST_F(GpsSentenceTest, NumbersIgnoreTheProcessLocale) {
-  // A user locale may write decimals with a comma; GPS text never does.
-  // (Checked where such a locale is installed.)
-  if (setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr) {
-    EXPECT_DOUBLE_EQ(LeadingDouble("3730.25"), 3730.25);
-    setlocale(LC_NUMERIC, "C");
-  }
+TEST_F(GpsSentenceTest, NumbersAreReadLikeAtoiAndAtof) {
   EXPECT_DOUBLE_EQ(LeadingDouble("  -1.5e2z"), -150.0);
   EXPECT_DOUBLE_EQ(LeadingDouble("+.5"), 0.5);
   EXPECT_DOUBLE_EQ(LeadingDouble("x1"), 0.0);

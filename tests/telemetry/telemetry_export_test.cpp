@@ -6,11 +6,14 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+#include <clocale>
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "temp_dir.h"
 
 namespace vantrel {
 namespace {
@@ -119,6 +122,37 @@ TEST(TelemetryExportTest, CsvHasOneRowPerRecordInTimeOrder) {
   EXPECT_EQ(lines[3], "M,100,,,,,,,,,,,,,,,1,1,1");
   EXPECT_EQ(lines[4].substr(0, 17), "G,150,0,0,0,0,9,0");
   EXPECT_EQ(SplitOn(lines[4], ',')[15], "0");  // no fix time for a cut sentence
+}
+
+TEST(TelemetryExportTest, DecimalPointsSurviveADecimalCommaLocale) {
+  // The viewer runs in the user's locale, where "3730.5" may read as 3730 and numbers may print
+  // as "37,5". Build such a locale (numbers only) and parse and export under it.
+  test::TempDir folder;
+  ASSERT_TRUE(test::WriteFile(folder.path() / "comma.src",
+                              "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\n"
+                              "grouping -1\nEND LC_NUMERIC\n"));
+  const std::string build = "localedef -c -f UTF-8 -i '" + folder.File("comma.src") + "' '" +
+                            folder.File("comma") + "' >/dev/null 2>&1";
+  std::system(build.c_str());  // warns about the categories it lacks
+  setenv("LOCPATH", folder.path().c_str(), 1);
+  if (setlocale(LC_NUMERIC, "comma") == nullptr) GTEST_SKIP() << "localedef is not available";
+
+  TelemetryStore store;
+  AddSentence(store, "GPRMC,235959,A,3730.5,N,12700.25,E,10.5,90.5,311212", 100);
+  const std::string gpx = TelemetryGpx(store);
+  const std::string csv = TelemetryCsv(store);
+  setlocale(LC_NUMERIC, "C");
+  unsetenv("LOCPATH");
+
+  ASSERT_EQ(store.gps_records().size(), 1u);
+  EXPECT_EQ(store.gps_records()[0].latitude, 3730.5);
+  EXPECT_EQ(store.gps_records()[0].longitude, 12700.25);
+  EXPECT_EQ(store.gps_records()[0].course, 90.5);
+  const std::vector<TrackPoint> points = ReadTrack(gpx);
+  ASSERT_EQ(points.size(), 1u);
+  EXPECT_EQ(points[0].lat, "37.508333");
+  EXPECT_EQ(points[0].lon, "127.004167");
+  EXPECT_NE(csv.find(",3730.500000,12700.250000,37.508333,127.004167,"), std::string::npos) << csv;
 }
 
 }  // namespace
