@@ -7,6 +7,9 @@
 #include <map>
 #include <memory>
 
+#include "avi/avi_header.h"
+#include "avi/avi_index.h"
+#include "avi/movie_scan.h"
 #include "sim/frame_mark.h"
 #include "sim/recording_writer.h"
 #include "sim_test_support.h"
@@ -238,6 +241,34 @@ TEST_F(SimRecordingFiles, InterruptedFilesAreCompleteFilesCutShort) {
   for (size_t i = 0; i + 1 < two.chunks.size(); ++i) EXPECT_TRUE(two.chunks[i].complete);
 }
 
+TEST_F(SimRecordingFiles, TheViewersAviReaderReadsThemAsWritten) {
+  const std::map<std::string, size_t> streams = {{"one_none", 2},    {"one_pcm", 3},
+                                                 {"one_aac", 3},     {"two_pcm", 4},
+                                                 {"one_pcm_cut", 3}, {"two_aac_cut", 4}};
+  for (const auto& [name, count] : streams) {
+    SCOPED_TRACE(name);
+    auto source = avi::FileByteSource::Open(Path(name));
+    ASSERT_TRUE(source);
+    const auto header = avi::ReadAviHeader(*source);
+    ASSERT_TRUE(header.has_value());
+    ASSERT_EQ(header->streams.size(), count);
+    EXPECT_EQ(header->audio_less, name == "one_none");
+    EXPECT_EQ(header->streams.front().header.type, avi::kVideoStream);
+    EXPECT_EQ(header->streams.back().header.type, avi::kTextStream);
+    ASSERT_TRUE(header->movie.has_value());
+    const test::MovieWalk walk = test::WalkMovie(Bytes(name));
+    const bool cut = name.find("cut") != std::string::npos;
+    EXPECT_EQ(header->movie->open_ended, cut);
+    EXPECT_EQ(header->index.has_value(), !cut);
+    const avi::MovieScan scan = avi::ScanMovie(*source, *header);
+    EXPECT_EQ(scan.stop, cut ? avi::ScanStop::kCutShort : avi::ScanStop::kEnd);
+    EXPECT_EQ(scan.chunks.size(), walk.chunks.size() - (cut ? 1 : 0));
+    if (!cut) {
+      EXPECT_EQ(avi::ReadIndex(*source, *header).size(), walk.chunks.size());
+    }
+  }
+}
+
 // Milliseconds since the start of a GPS packet's fix, from its hhmmss.sss (start 03:00:00 UTC).
 int GpsMilliseconds(const Chunk& chunk) {
   const std::string time = test::Fields(chunk.data.c_str())[1];
@@ -260,6 +291,15 @@ TEST_F(SimRecordingFiles, ChunksFollowEachOtherAsTheRecorderWritesThem) {
       // 100 ms of sound, written once it has been captured.
       EXPECT_EQ(chunk.size, 4410u);
       ++audio_blocks;
+      // A quiet cabin, never silence, so recorded sound is told apart from inserted silence.
+      int loudest = 0;
+      for (size_t at = 0; at + 1 < chunk.data.size(); at += 2) {
+        const int16_t sample = static_cast<int16_t>(static_cast<uint8_t>(chunk.data[at]) |
+                                                    static_cast<uint8_t>(chunk.data[at + 1]) << 8);
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+      }
+      EXPECT_GT(loudest, 300);
+      EXPECT_LT(loudest, 8000);
       // What is left when the recording stops follows the last frame.
       if (front_frames < kFrames) {
         EXPECT_LE(audio_blocks * 100, last_frame_ms + 1);
