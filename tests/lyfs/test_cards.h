@@ -1,5 +1,6 @@
-// In-memory cards for the LyFS tests: the library's device paths resolve to byte arrays held
-// here while a TestCards lives, and each card can refuse writes or be write-protected.
+// In-memory cards for the LyFS tests: while a TestCards lives, the device paths it was given
+// resolve to byte arrays held here (other paths to files as usual), and each card can refuse
+// writes or be write-protected.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "lyfs/device_opener.h"
+#include "lyfs/file_device.h"
 #include "lyfs/memory_device.h"
 
 namespace vantrel::test {
@@ -44,7 +46,8 @@ class TestCards {
     previous_ = lyfs::SetDeviceOpener(
         [this](const std::string& path, bool writable) -> std::unique_ptr<lyfs::BlockDevice> {
           const auto found = cards_.find(path);
-          if (found == cards_.end() || (writable && found->second.write_protected)) return nullptr;
+          if (found == cards_.end()) return lyfs::OpenFileDevice(path, writable);
+          if (writable && found->second.write_protected) return nullptr;
           return std::make_unique<FaultyDevice>(found->second.bytes, writable, found->second.fault);
         });
   }
