@@ -1,11 +1,9 @@
-// Runs the built vantrel-cli (it sits beside this test program) on generated recordings.
+// Runs the built vantrel-cli on generated recordings.
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "../avi/avi_test_file.h"
 #include "temp_dir.h"
@@ -25,9 +23,8 @@ struct ProbeRun {
 };
 
 ProbeRun Probe(const std::string& file) {
-  const std::filesystem::path cli =
-      std::filesystem::read_symlink("/proc/self/exe").parent_path() / "vantrel-cli";
-  const std::string command = "'" + cli.string() + "' probe '" + file + "' 2>/dev/null";
+  const std::string command =
+      std::string("'") + VANTREL_CLI_PATH + "' probe '" + file + "' 2>/dev/null";
   ProbeRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
