@@ -1,4 +1,4 @@
-// Loading through a scripted splitter and a simulated clock: what is asked of the splitter, when
+// Loading through a scripted splitter and a simulated clock: what the splitter is offered, when
 // the loader pauses, and when it stops waiting.
 #include "telemetry/telemetry_loader.h"
 
@@ -7,58 +7,46 @@
 #include <algorithm>
 #include <deque>
 #include <string>
-#include <vector>
 
 namespace vantrel {
 namespace {
 
+using std::chrono::milliseconds;
+
 constexpr int kNotReady = 1;
 
-// A splitter that plays back a list of answers; after the list it says "not ready" for ever.
+// Plays back a list of answers, then says "not ready" for ever. Every offer must be a cleared
+// 1024-byte buffer; the splitter scribbles over all of it, as a careless one might.
 class ScriptedSplitter : public SplitterControl {
  public:
   struct Answer {
-    int result;
+    int result = kNotReady;
     std::string packet;
     uint32_t time_stamp = 0;
-    int32_t reported_size = -2;  // -2: the packet's own length
+    int32_t size = -2;  // -2: the packet's own length
   };
 
-  void Add(Answer answer) { answers_.push_back(std::move(answer)); }
-  void AddNotReady(int times) {
-    for (int i = 0; i < times; ++i) Add({kNotReady, ""});
-  }
+  void Add(const Answer& answer, int times = 1) { answers_.insert(answers_.end(), times, answer); }
+  int dirty_offers() const { return dirty_offers_; }
 
   int SetParseMode(int32_t) override { return 0; }
   int SetCardSource(intptr_t, int32_t) override { return 0; }
   int FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* time_stamp) override {
-    ++calls_;
-    // Every call offers a cleared 1024-byte buffer and a cleared stamp.
-    if (*size != 1024 || *time_stamp != 0 ||
-        std::any_of(buffer, buffer + 1024, [](uint8_t b) { return b != 0; })) {
+    if (*size != 1024 || *time_stamp != 0 || std::count(buffer, buffer + 1024, 0) != 1024) {
       ++dirty_offers_;
     }
-    // Scribble over the whole offer, as a careless splitter might.
     std::fill(buffer, buffer + 1024, uint8_t{0xAB});
-    *time_stamp = 0xDEAD;
     if (answers_.empty()) return kNotReady;
     const Answer answer = answers_.front();
     answers_.pop_front();
-    if (answer.result == kTelemetryPacketDelivered) {
-      std::copy(answer.packet.begin(), answer.packet.end(), buffer);
-      *size = answer.reported_size == -2 ? static_cast<int32_t>(answer.packet.size())
-                                         : answer.reported_size;
-      *time_stamp = answer.time_stamp;
-    }
+    std::copy(answer.packet.begin(), answer.packet.end(), buffer);
+    *size = answer.size == -2 ? static_cast<int32_t>(answer.packet.size()) : answer.size;
+    *time_stamp = answer.time_stamp;
     return answer.result;
   }
 
-  int calls() const { return calls_; }
-  int dirty_offers() const { return dirty_offers_; }
-
  private:
   std::deque<Answer> answers_;
-  int calls_ = 0;
   int dirty_offers_ = 0;
 };
 
@@ -66,110 +54,92 @@ class ScriptedSplitter : public SplitterControl {
 class FakeClock : public LoaderClock {
  public:
   std::chrono::steady_clock::time_point Now() override { return now_; }
-  void SleepFor(std::chrono::milliseconds duration) override {
-    sleeps_.push_back(duration);
+  void SleepFor(milliseconds duration) override {
+    ++sleeps_;
     now_ += duration;
   }
-  const std::vector<std::chrono::milliseconds>& sleeps() const { return sleeps_; }
-  std::chrono::milliseconds elapsed() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(now_ - start_);
-  }
+  int sleeps() const { return sleeps_; }
+  milliseconds elapsed() const { return std::chrono::duration_cast<milliseconds>(now_ - start_); }
 
  private:
   std::chrono::steady_clock::time_point start_{};
   std::chrono::steady_clock::time_point now_{};
-  std::vector<std::chrono::milliseconds> sleeps_;
+  int sleeps_ = 0;
 };
 
-std::string Sample(uint8_t x) { return std::string("M") + static_cast<char>(x) + "\x02\x03"; }
+ScriptedSplitter::Answer Sample(uint32_t time_stamp, int32_t size = -2) {
+  return {kTelemetryPacketDelivered, std::string("M\x04\x02\x03", 4), time_stamp, size};
+}
+ScriptedSplitter::Answer Status(int result) { return {result, "", 0, 0}; }
+const ScriptedSplitter::Answer kEnd = Status(kNoMoreTelemetryPackets);
 
-TEST(TelemetryLoaderTest, ReadyPacketsAreLoadedWithoutPausing) {
+TEST(TelemetryLoaderTest, LoadsEveryPacketAndPausesOnlyWhenNothingIsReady) {
   TelemetryStore store;
-  const uint8_t stale[] = {'M', 0, 0, 0};
-  store.ParseTelemetryPacket(stale, sizeof(stale), 1);  // from the previous recording
-
+  store.ParseTelemetryPacket(reinterpret_cast<const uint8_t*>("M\1\1\1"), 4, 1);  // stale
   ScriptedSplitter splitter;
-  splitter.Add({kTelemetryPacketDelivered, Sample(4), 40});
-  splitter.Add({kTelemetryPacketDelivered, std::string("GPRMC,1,A,1,N,1,E,1,1,1\0", 24), 50});
-  splitter.Add({kTelemetryPacketDelivered, "Zunknown", 60});
-  splitter.Add({kTelemetryPacketDelivered, Sample(5), 70});
-  splitter.Add({kNoMoreTelemetryPackets, ""});
+  splitter.Add(Status(kNotReady), 2);
+  splitter.Add(Sample(40));
+  splitter.Add({kTelemetryPacketDelivered, std::string("GPRMC,1,A,1,N,1,E,1,1,1\0", 24), 50, -2});
+  splitter.Add({kTelemetryPacketDelivered, "Zunknown", 60, -2});
+  splitter.Add(Status(-5));  // anything but 0 and 38 means "not yet"
+  splitter.Add(Sample(70));
+  splitter.Add(kEnd);
   FakeClock clock;
 
   EXPECT_EQ(LoadTelemetry(&splitter, store, clock), TelemetryLoadResult::kComplete);
-  EXPECT_TRUE(clock.sleeps().empty());
-  EXPECT_EQ(splitter.calls(), 5);
+  EXPECT_EQ(clock.sleeps(), 3);
+  EXPECT_EQ(clock.elapsed(), milliseconds(3));
   EXPECT_EQ(splitter.dirty_offers(), 0);
   ASSERT_EQ(store.gsensor_records().size(), 2u);
   EXPECT_EQ(store.gsensor_records()[0].x, 5);
-  EXPECT_EQ(store.gsensor_records()[0].time_stamp, 40u);
-  EXPECT_EQ(store.gsensor_records()[1].x, 6);
+  EXPECT_EQ(store.gsensor_records()[1].time_stamp, 70u);
   ASSERT_EQ(store.gps_records().size(), 1u);
   EXPECT_EQ(store.gps_records()[0].time_stamp, 50u);
-}
-
-TEST(TelemetryLoaderTest, PausesOnlyWhenNothingIsReady) {
-  ScriptedSplitter splitter;
-  splitter.AddNotReady(2);
-  splitter.Add({kTelemetryPacketDelivered, Sample(1), 1});
-  splitter.Add({-5, ""});  // any result but 0 and 38 means "not yet"
-  splitter.Add({kTelemetryPacketDelivered, Sample(1), 2});
-  splitter.Add({kNoMoreTelemetryPackets, ""});
-  FakeClock clock;
-  TelemetryStore store;
-
-  EXPECT_EQ(LoadTelemetry(&splitter, store, clock), TelemetryLoadResult::kComplete);
-  ASSERT_EQ(clock.sleeps().size(), 3u);
-  for (const auto pause : clock.sleeps()) EXPECT_EQ(pause, std::chrono::milliseconds(1));
-  EXPECT_EQ(store.gsensor_records().size(), 2u);
 }
 
 TEST(TelemetryLoaderTest, GivesUpAfterTwoSecondsOfNothingReady) {
   // Quiet spells shorter than the limit, each ended by a packet, are waited out.
   ScriptedSplitter patient;
-  patient.AddNotReady(1500);
-  patient.Add({kTelemetryPacketDelivered, Sample(1), 1});
-  patient.AddNotReady(1500);
-  patient.Add({kTelemetryPacketDelivered, Sample(2), 2});
-  patient.Add({kNoMoreTelemetryPackets, ""});
+  patient.Add(Status(kNotReady), 1500);
+  patient.Add(Sample(1));
+  patient.Add(Status(kNotReady), 1500);
+  patient.Add(Sample(2));
+  patient.Add(kEnd);
   FakeClock patient_clock;
   TelemetryStore store;
   EXPECT_EQ(LoadTelemetry(&patient, store, patient_clock), TelemetryLoadResult::kComplete);
   EXPECT_EQ(store.gsensor_records().size(), 2u);
 
-  // A splitter that falls silent for good: what came before it is kept.
+  // A splitter that falls silent for good: what came before is kept.
   ScriptedSplitter silent;
-  silent.Add({kTelemetryPacketDelivered, Sample(7), 1});
+  silent.Add(Sample(1));
   FakeClock silent_clock;
   EXPECT_EQ(LoadTelemetry(&silent, store, silent_clock), TelemetryLoadResult::kGaveUp);
-  EXPECT_GE(silent_clock.elapsed(), std::chrono::milliseconds(2000));
-  EXPECT_LE(silent_clock.elapsed(), std::chrono::milliseconds(2001));
-  ASSERT_EQ(store.gsensor_records().size(), 1u);
-  EXPECT_EQ(store.gsensor_records()[0].x, 8);
+  EXPECT_EQ(silent_clock.elapsed(), milliseconds(2000));
+  EXPECT_EQ(store.gsensor_records().size(), 1u);
 
-  // No interface at all, and a shorter limit from the timing record.
+  // No interface at all, with the timing record's own limits.
   FakeClock no_splitter_clock;
-  EXPECT_EQ(LoadTelemetry(nullptr, store, no_splitter_clock,
-                          {std::chrono::milliseconds(5), std::chrono::milliseconds(100)}),
+  EXPECT_EQ(LoadTelemetry(nullptr, store, no_splitter_clock, {milliseconds(5), milliseconds(100)}),
             TelemetryLoadResult::kGaveUp);
-  EXPECT_EQ(no_splitter_clock.elapsed(), std::chrono::milliseconds(100));
+  EXPECT_EQ(no_splitter_clock.elapsed(), milliseconds(100));
   EXPECT_TRUE(store.gsensor_records().empty());
 }
 
 TEST(TelemetryLoaderTest, ReportedSizesAreBoundedByTheBuffer) {
   ScriptedSplitter splitter;
-  // Stated larger than the buffer: the sentence is cut at 1023 characters of the 0xAB fill.
+  // Larger than the buffer: read up to it, cut at 1023 characters of the 0xAB fill.
   splitter.Add({kTelemetryPacketDelivered, "GPRMC,1,A,1,N,1,E,1,1,", 1, 5000});
-  splitter.Add({kTelemetryPacketDelivered, Sample(9), 2, -7});  // negative: nothing delivered
-  splitter.Add({kTelemetryPacketDelivered, Sample(9), 3, 2});   // only 'M' and X
-  splitter.Add({kNoMoreTelemetryPackets, ""});
+  splitter.Add(Sample(2, -7));  // negative: nothing delivered
+  splitter.Add(Sample(3, 2));   // only 'M' and X
+  splitter.Add(kEnd);
   FakeClock clock;
   TelemetryStore store;
   EXPECT_EQ(LoadTelemetry(&splitter, store, clock), TelemetryLoadResult::kComplete);
   ASSERT_EQ(store.gps_records().size(), 1u);
   EXPECT_EQ(store.gps_records()[0].day, 0);  // the fill is no number
   ASSERT_EQ(store.gsensor_records().size(), 1u);
-  EXPECT_EQ(store.gsensor_records()[0].x, 10);
+  EXPECT_EQ(store.gsensor_records()[0].x, 5);
   EXPECT_EQ(store.gsensor_records()[0].y, 1);
   EXPECT_EQ(store.gsensor_records()[0].time_stamp, 3u);
 }

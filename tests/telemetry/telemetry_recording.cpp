@@ -10,6 +10,8 @@ namespace {
 
 using avi::FourCc;
 
+constexpr int kFramesPerSecond = 10;
+
 constexpr avi::FourCcValue kFrameChunk = FourCc("00dc");
 constexpr avi::FourCcValue kTextChunk = FourCc("01tx");
 // An H.264 IDR slice header's first bytes: enough to be taken for a key frame.
@@ -21,7 +23,7 @@ void WriteStreamList(avi::RiffWriter& writer, avi::FourCcValue type, avi::FourCc
   header.type = type;
   header.handler = handler;
   header.scale = 1;
-  header.rate = type == avi::kVideoStream ? kTestFramesPerSecond : 1;
+  header.rate = type == avi::kVideoStream ? kFramesPerSecond : 1;
   header.length = length;
   writer.BeginList(avi::kStreamList);
   writer.WriteChunk(avi::kStreamHeader, avi::ToBytes(header));
@@ -45,7 +47,7 @@ bool WriteTelemetryRecording(const std::string& path, const std::vector<Recordin
   writer.BeginRiff(avi::kAviForm);
   writer.BeginList(avi::kHeaderList);
   avi::MainHeader main;
-  main.micro_seconds_per_frame = 1000000 / kTestFramesPerSecond;
+  main.micro_seconds_per_frame = 1000000 / kFramesPerSecond;
   main.flags = avi::kMainHeaderHasIndex;
   main.total_frames = frames;
   main.streams = 2;

@@ -1,0 +1,26 @@
+// Helpers of the telemetry tests: running vantrel-cli as a child process, and reading back the
+// track points of a GPX document.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantrel::test {
+
+struct CliRun {
+  int exit_code = -1;
+  std::string out;  // standard output; standard error is dropped
+};
+
+// Runs the built vantrel-cli with words, in the UTC time zone so fix times are plain numbers.
+CliRun RunCli(const std::vector<std::string>& words);
+
+struct TrackPoint {
+  std::string lat, lon, time, speed, course;
+};
+
+// The track points of gpx in order. Records a test failure when the document is not well-formed
+// XML or its root is not a GPX 1.1 element.
+std::vector<TrackPoint> ReadTrack(const std::string& gpx);
+
+}  // namespace vantrel::test
