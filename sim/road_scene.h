@@ -18,7 +18,7 @@ class RoadScene {
   RoadScene(int width, int height, Camera camera, uint64_t seed);
 
   // Paints the view after the car has travelled travel_metres; frame_index varies the noise.
-  // The picture must have the scene's size.
+  // The picture must have the scene's size. Uses a second thread for half of the rows.
   void Paint(const PictureView& picture, double travel_metres, int64_t frame_index) const;
 
  private:
@@ -48,6 +48,8 @@ class RoadScene {
 
   uint8_t Texture(float u, float v) const;
   Colour Shade(const Ray& ray, int x, int y, float travel, float sky_shift, Facade& facade) const;
+  void PaintRows(const PictureView& picture, int first, int end, float travel, float sky_shift,
+                 int64_t frame_index) const;
 
   int width_;
   int height_;

@@ -19,7 +19,9 @@ struct VideoEncoderSettings {
   int keyint = 30;
   int64_t bit_rate = 300000;
   std::string preset = "superfast";
-  int threads = 2;
+  // x264's frame and slice threads make the rate control depend on timing: with more than one
+  // thread the same pictures do not always give the same bytes.
+  int threads = 1;
 };
 
 struct EncodedFrame {
