@@ -5,6 +5,7 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/error.h>
 #include <libavutil/frame.h>
+#include <libavutil/log.h>
 }
 
 namespace vantrel::sim {
@@ -55,6 +56,8 @@ std::unique_ptr<AacEncoder> AacEncoder::Open(int sample_rate, int64_t bit_rate,
   c->bit_rate = bit_rate;
   c->time_base = AVRational{1, sample_rate};
   c->thread_count = 1;
+  // The encoder's closing statistics are of no interest to the simulator's users.
+  c->log_level_offset = AV_LOG_VERBOSE - AV_LOG_INFO;
   // The AudioSpecificConfig goes into extradata instead of an ADTS header on every frame.
   c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
   int result = avcodec_open2(c, aac, nullptr);

@@ -59,6 +59,10 @@ std::string CheckDescription(const RecordingDescription& d) {
   if (d.utc_offset_minutes < -12 * 60 || d.utc_offset_minutes > 14 * 60) {
     return "utc offset must be -720 to 840 minutes";
   }
+  // RIFF sizes are 32-bit: refuse at once what would fail after hours of encoding.
+  double bytes_per_second = ChannelBitRate(d, d.front) / 8.0 + 2 * 22050;
+  if (d.channels == 2) bytes_per_second += ChannelBitRate(d, d.rear) / 8.0;
+  if (bytes_per_second * 1.25 * d.seconds > 4e9) return "too long for one AVI file";
   return "";
 }
 

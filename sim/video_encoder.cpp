@@ -7,6 +7,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/error.h>
 #include <libavutil/frame.h>
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 }
 
@@ -65,10 +66,11 @@ std::unique_ptr<VideoEncoder> VideoEncoder::Open(const VideoEncoderSettings& set
   c->rc_max_rate = settings.bit_rate;
   c->rc_buffer_size = static_cast<int>(std::min<int64_t>(settings.bit_rate, INT32_MAX));
   c->thread_count = settings.threads;
+  c->log_level_offset = AV_LOG_VERBOSE - AV_LOG_INFO;  // x264's statistics, as for AAC
   // No global header: x264 then repeats SPS and PPS in-band before every key frame.
   av_opt_set(c->priv_data, "preset", settings.preset.c_str(), 0);
-  // Key frames only at the fixed interval, each an IDR picture; x264 speaks only of errors.
-  av_opt_set(c->priv_data, "x264-params", "scenecut=0:open-gop=0:log=0", 0);
+  // Key frames only at the fixed interval, each an IDR picture.
+  av_opt_set(c->priv_data, "x264-params", "scenecut=0:open-gop=0", 0);
   int result = avcodec_open2(c, x264, nullptr);
   if (result < 0) {
     *error = "cannot open the H.264 encoder: " + AvErrorText(result);

@@ -5,10 +5,6 @@
 #include <string>
 #include <vector>
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
 #include "commands.h"
 
 namespace {
@@ -45,8 +41,6 @@ int Usage(std::FILE* out, bool with_help) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The encoders' statistics would bury the command's own output.
-  av_log_set_level(AV_LOG_ERROR);
   if (argc < 2) return Usage(stderr, false);
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     return Usage(stdout, true);

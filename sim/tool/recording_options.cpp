@@ -8,8 +8,8 @@
 namespace vantrel::sim::tool {
 
 const std::set<std::string> kCommonValued = {
-    "start",  "seconds",  "fps",          "front", "rear",       "keyint", "bitrate",
-    "preset", "gps-rate", "gsensor-rate", "shock", "gps-status", "seed"};
+    "start",  "seconds",  "fps",          "front", "rear",       "keyint",     "bitrate",
+    "preset", "gps-rate", "gsensor-rate", "shock", "gps-status", "utc-offset", "seed"};
 const std::set<std::string> kCommonFlags = {"south", "west"};
 
 const char kCommonHelp[] =
@@ -27,6 +27,7 @@ const char kCommonHelp[] =
     "    --gps-status A|V|mixed  fix status: always, never, or searching at first and a tunnel "
     "(A)\n"
     "    --south, --west      drive in the southern / western hemisphere\n"
+    "    --utc-offset MINUTES the recorder's clock ahead of the GPS's UTC (540, Korea)\n"
     "    --seed N             varies picture, sound and drive; same seed, same bytes (1)\n";
 
 namespace {
@@ -110,13 +111,16 @@ bool ApplyCommonOptions(const cli::Arguments& arguments, RecordingDescription* d
     d->start = *parsed;
   }
   long long fps = d->fps, keyint = d->keyint, bitrate = d->bitrate_kbps;
+  long long utc_offset = d->utc_offset_minutes;
   long long seed = static_cast<long long>(d->seed);
   if (!ReadInteger(arguments, "fps", 1, 120, &fps, error) ||
       !ReadInteger(arguments, "keyint", 1, 100000, &keyint, error) ||
       !ReadInteger(arguments, "bitrate", 0, 200000, &bitrate, error) ||
-      !ReadInteger(arguments, "seed", 0, INT64_MAX, &seed, error)) {
+      !ReadInteger(arguments, "seed", 0, INT64_MAX, &seed, error) ||
+      !ReadInteger(arguments, "utc-offset", -720, 840, &utc_offset, error)) {
     return false;
   }
+  d->utc_offset_minutes = static_cast<int>(utc_offset);
   d->fps = static_cast<int>(fps);
   d->keyint = static_cast<int>(keyint);
   d->bitrate_kbps = static_cast<int>(bitrate);

@@ -38,7 +38,8 @@ TEST(SimCheckDescription, RefusesWhatCannotBeRecorded) {
       [](RecordingDescription& d) { d.keyint = 0; },
       [](RecordingDescription& d) { d.gps_rate_hz = 0; },
       [](RecordingDescription& d) { d.gsensor_rate_hz = -1; },
-      [](RecordingDescription& d) { d.shock_seconds = 3.5; },  // after the end
+      [](RecordingDescription& d) { d.shock_seconds = 3.5; },                     // after the end
+      [](RecordingDescription& d) { d.seconds = 3600, d.bitrate_kbps = 10000; },  // over 4 GiB
   };
   for (size_t i = 0; i < broken.size(); ++i) {
     RecordingDescription d;
