@@ -11,6 +11,7 @@
 #include "avi/four_cc.h"
 #include "avi/index_builder.h"
 #include "avi/riff_writer.h"
+#include "avi/stream_chunk_id.h"
 #include "sim/audio_track.h"
 #include "sim/camera_channel.h"
 #include "sim/route.h"
@@ -20,13 +21,6 @@ namespace vantrel::sim {
 namespace {
 
 constexpr uint32_t kInterleaved = 0x100;  // AVIF_ISINTERLEAVED
-
-// "NNxx": the stream number in two digits and the kind of data.
-avi::FourCcValue ChunkId(size_t stream, const char (&kind)[3]) {
-  const char text[5] = {static_cast<char>('0' + stream / 10 % 10),
-                        static_cast<char>('0' + stream % 10), kind[0], kind[1], '\0'};
-  return avi::FourCc(text);
-}
 
 // One stream of the file and what was written of it.
 struct StreamSlot {
@@ -59,6 +53,8 @@ class Recorder {
   bool WriteFrames(avi::RiffWriter& writer, std::string* error);
   bool WriteAudio(avi::RiffWriter& writer, int64_t until_sample, bool last, std::string* error);
   bool PatchHeader(avi::FileSink& sink);
+  // The number of the next stream to be declared.
+  uint32_t StreamNumber() const { return static_cast<uint32_t>(slots_.size()); }
 
   const RecordingDescription& description_;
   int frames_;
@@ -82,7 +78,7 @@ bool Recorder::Open(std::string* error) {
     auto camera_channel = CameraChannel::Open(description_, camera, route_, error);
     if (!camera_channel) return false;
     StreamSlot slot;
-    slot.chunk_id = ChunkId(slots_.size(), "dc");
+    slot.chunk_id = avi::MakeStreamChunkId(StreamNumber(), avi::ChunkKind::kVideo);
     slot.header = camera_channel->StreamHeader();
     slot.format = avi::ToBytes(camera_channel->Format());
     bytes_per_second += ChannelBitRate(description_, camera == Camera::kFront ? description_.front
@@ -95,14 +91,14 @@ bool Recorder::Open(std::string* error) {
     audio_ = AudioTrack::Open(description_, error);
     if (!audio_) return false;
     StreamSlot slot;
-    slot.chunk_id = ChunkId(slots_.size(), "wb");
+    slot.chunk_id = avi::MakeStreamChunkId(StreamNumber(), avi::ChunkKind::kAudio);
     slot.header = audio_->StreamHeader();
     slot.format = audio_->Format();
     bytes_per_second += kAudioSampleRate * 2;
     slots_.push_back(slot);
   }
   StreamSlot text;
-  text.chunk_id = ChunkId(slots_.size(), "tx");
+  text.chunk_id = avi::MakeStreamChunkId(StreamNumber(), avi::ChunkKind::kText);
   text.header.type = avi::kTextStream;
   // Packets per second as the stream's rate, so that players place them about right in time.
   text.header.scale = 1000;
