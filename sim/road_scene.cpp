@@ -78,19 +78,21 @@ RoadScene::RoadScene(int width, int height, Camera camera, uint64_t seed)
   horizon_ = static_cast<int>(height * settings.horizon);
   const float focal = settings.focal * width;
   const float centre = width * 0.5f;
-  rays_.resize(static_cast<size_t>(width) * height);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      Ray& ray = rays_[static_cast<size_t>(y) * width + x];
-      const float dx = x + 0.5f - centre;
-      const float dy = y + 0.5f - horizon_;
-      ray.ground_depth = dy > 0 ? std::min(kMaximumDepth, kCameraHeight * focal / dy) : 0.0f;
-      ray.ground_side = dx * ray.ground_depth / focal;
-      ray.wall_depth = std::min(kMaximumDepth, settings.wall_offset * focal / std::fabs(dx));
-      ray.wall_height = kCameraHeight - dy * ray.wall_depth / focal;
-      ray.ground_haze = ray.ground_depth / (ray.ground_depth + 120.0f);
-      ray.wall_haze = ray.wall_depth / (ray.wall_depth + 200.0f);
-    }
+    const float dy = y + 0.5f - horizon_;
+    RowView row;
+    row.ground_depth = dy > 0 ? std::min(kMaximumDepth, kCameraHeight * focal / dy) : 0.0f;
+    row.slope = dy / focal;
+    row.ground_haze = row.ground_depth / (row.ground_depth + 120.0f);
+    rows_.push_back(row);
+  }
+  for (int x = 0; x < width; ++x) {
+    const float dx = x + 0.5f - centre;
+    ColumnView column;
+    column.lateral = dx / focal;
+    column.wall_depth = std::min(kMaximumDepth, settings.wall_offset * focal / std::fabs(dx));
+    column.wall_haze = column.wall_depth / (column.wall_depth + 200.0f);
+    columns_.push_back(column);
   }
   texture_ = MakeTexture(seed);
 }
@@ -173,7 +175,7 @@ void RoadScene::PaintRows(const PictureView& picture, int first, int end, float 
     uint8_t* luma_row = picture.LumaRow(y);
     uint8_t* cb_row = y % 2 == 0 ? picture.CbRow(y / 2) : nullptr;
     uint8_t* cr_row = y % 2 == 0 ? picture.CrRow(y / 2) : nullptr;
-    const Ray* rays = &rays_[static_cast<size_t>(y) * width_];
+    const RowView& row = rows_[y];
     // Noise drawn per row, so that rows come out the same whichever thread paints them.
     Random noise(Hash(seed_, static_cast<uint64_t>(frame_index), static_cast<uint64_t>(y)));
     uint64_t bits = 0;
@@ -182,7 +184,11 @@ void RoadScene::PaintRows(const PictureView& picture, int first, int end, float 
       if (x % 16 == 0) bits = noise.Next();
       // Sensor noise of -3..+4 from four fresh bits per pixel.
       const int grain = static_cast<int>((bits >> (4 * (x % 16))) & 7) - 3;
-      const Colour colour = Shade(rays[x], x, y, travel, sky_shift, facade);
+      const ColumnView& column = columns_[x];
+      const Ray ray{row.ground_depth,  column.lateral * row.ground_depth,
+                    column.wall_depth, kCameraHeight - row.slope * column.wall_depth,
+                    row.ground_haze,   column.wall_haze};
+      const Colour colour = Shade(ray, x, y, travel, sky_shift, facade);
       luma_row[x] = Clamp(colour.luma + grain);
       if (cb_row != nullptr && x % 2 == 0) {
         cb_row[x / 2] = Clamp(colour.cb);

@@ -22,8 +22,22 @@ class RoadScene {
   void Paint(const PictureView& picture, double travel_metres, int64_t frame_index) const;
 
  private:
+  // What a row of pixels looks at: the road's depth at that row (0 above the horizon), the
+  // row's slope below the horizon, and the haze at that depth.
+  struct RowView {
+    float ground_depth;
+    float slope;
+    float ground_haze;
+  };
+  // What a column looks at: its sideways slope, the depth at which it meets the building fronts
+  // and the haze there.
+  struct ColumnView {
+    float lateral;
+    float wall_depth;
+    float wall_haze;
+  };
   // Where a pixel's ray meets the road (ground_*) and the building fronts (wall_*), in metres;
-  // depth 0 when it never meets them.
+  // depth 0 when it never meets them. The scene is separable: rows and columns give every ray.
   struct Ray {
     float ground_depth;
     float ground_side;
@@ -56,7 +70,8 @@ class RoadScene {
   Camera camera_;
   uint64_t seed_;
   int horizon_;
-  std::vector<Ray> rays_;
+  std::vector<RowView> rows_;
+  std::vector<ColumnView> columns_;
   std::vector<uint8_t> texture_;  // 256 x 256 value noise
 };
 
