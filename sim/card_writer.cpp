@@ -57,6 +57,8 @@ std::vector<std::string> InterleaveKinds(const std::vector<KindCount>& counts, i
 }  // namespace
 
 std::vector<PlannedRecording> PlanCard(const CardDescription& card, std::string* error) {
+  std::string ignored;
+  if (error == nullptr) error = &ignored;
   int total = 0;
   for (const KindCount& count : card.counts) {
     if (FolderOf(count.kind).empty()) {

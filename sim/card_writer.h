@@ -39,7 +39,8 @@ struct PlannedRecording {
   RecordingDescription description;
 };
 
-// The card's recordings in time order. Empty, with *error set, when the description is invalid.
+// The card's recordings in time order. Empty, with *error set (when given), when the
+// description is invalid.
 std::vector<PlannedRecording> PlanCard(const CardDescription& card, std::string* error);
 
 // Writes the card into root (created when missing); the paths written, relative to root, go to

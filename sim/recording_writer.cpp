@@ -254,7 +254,6 @@ bool WriteRecording(const RecordingDescription& description, const std::string& 
                     std::string* error) {
   std::string ignored;
   if (error == nullptr) error = &ignored;
-  error->clear();
   *error = CheckDescription(description);
   if (!error->empty()) return false;
 
