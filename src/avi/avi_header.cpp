@@ -77,13 +77,11 @@ bool ReadAudioLessFact(ByteSource& source) {
          source.ReadExact(kStreamCountOffset, count, 4) && ReadLe32(count) == 2;
 }
 
-// The movie list and the index, found among the top-level chunks after the header list.
+// The movie list and the index, found among the top-level chunks after the header list. The
+// walk goes to the end of the file, not of the RIFF size: an interrupted recording leaves 0
+// there, and a wrong size must not hide the movie.
 void FindMovieAndIndex(ByteSource& source, AviHeader& header) {
-  const uint64_t file_size = header.file_size;
-  uint64_t end = file_size;
-  if (header.riff_size != 0 && uint64_t{header.riff_size} + 8 < file_size) {
-    end = uint64_t{header.riff_size} + 8;
-  }
+  const uint64_t end = header.file_size;
   uint64_t position = kHeaderListDataOffset - 4 + Padded(header.header_list_size);
   for (int walked = 0; walked < kMaxTopLevelChunks && position <= end && end - position >= 8;
        ++walked) {
@@ -98,11 +96,11 @@ void FindMovieAndIndex(ByteSource& source, AviHeader& header) {
       movie.declared_size = size;
       movie.open_ended = size < 4 || !fits;
       movie.chunks.begin = position + 12;
-      movie.chunks.end = movie.open_ended ? file_size : position + 8 + size;
+      movie.chunks.end = movie.open_ended ? end : position + 8 + size;
       header.movie = movie;
       if (movie.open_ended) return;  // nothing after it can be found reliably
     } else if (id == kIndex && header.movie) {
-      const uint64_t available = std::min<uint64_t>(size, file_size - position - 8);
+      const uint64_t available = std::min<uint64_t>(size, end - position - 8);
       header.index = FileSpan{position + 8, position + 8 + available / 16 * 16};
       return;
     }

@@ -41,7 +41,7 @@ bool FileSink::WriteAt(uint64_t offset, const void* data, size_t size) {
 }
 
 bool MemorySink::Append(const void* data, size_t size) {
-  bytes_.append(static_cast<const char*>(data), size);
+  if (size != 0) bytes_.append(static_cast<const char*>(data), size);
   return true;
 }
 

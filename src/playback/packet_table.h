@@ -28,11 +28,13 @@ struct PinTable {
   MediaType type;
   size_t stream = 0;
   std::vector<PacketEntry> packets;
-  // Video: the time of frame n (its time stamp), and one frame's length for the duration.
-  int64_t FrameTime(uint64_t frame) const;
+  // The stream's clock; a video stream without one falls back to the main header's frame time.
   uint32_t scale = 0;
   uint32_t rate = 0;
   uint32_t micro_seconds_per_frame = 0;
+
+  // The time stamp of video frame n.
+  int64_t FrameTime(uint64_t frame) const;
 };
 
 struct TelemetryEntry {

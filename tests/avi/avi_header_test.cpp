@@ -192,6 +192,13 @@ TEST(AviHeader, FindsTheMovieListBehindFillerAndCutsAShortIndex) {
   ASSERT_TRUE(header && header->movie);
   EXPECT_EQ(header->movie->list_offset, movi + 14);
 
+  // A RIFF size that ends inside the header does not hide the movie list or the index.
+  std::string small_riff = bytes;
+  test::PutLe32(small_riff, 4, 100);
+  header = Read(small_riff);
+  ASSERT_TRUE(header && header->movie && header->index);
+  EXPECT_FALSE(header->movie->open_ended);
+
   // The index cut in the middle of its second entry keeps only the whole first one.
   bytes.resize(bytes.size() - 9);
   header = Read(bytes);
