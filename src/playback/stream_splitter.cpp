@@ -96,12 +96,12 @@ int64_t StreamSplitter::Duration() const {
   return front.FrameTime(front.packets.size());
 }
 
-bool StreamSplitter::IsKeyFrame(const PinTable& pin, const avi::ChunkRef& chunk,
-                                const uint8_t* data, size_t size, bool whole) const {
+std::optional<bool> StreamSplitter::KnownKeyFlag(const PinTable& pin,
+                                                 const avi::ChunkRef& chunk) const {
   if (pin.type.major != MajorType::kVideo) return true;
   if (contents_.from_index) return (chunk.flags & avi::kIndexKeyFrame) != 0;
   if (pin.type.subtype != MediaSubtype::kH264) return true;  // no way to tell: every frame
-  return avi::ClassifyH264Frame(data, size, whole) == avi::H264FrameKind::kKey;
+  return std::nullopt;
 }
 
 std::optional<MediaPacket> StreamSplitter::NextPacket(size_t pin) {
@@ -116,7 +116,10 @@ std::optional<MediaPacket> StreamSplitter::NextPacket(size_t pin) {
     packet.number = cursor++;
     if (!avi::ReadChunkData(*source_, chunk, packet.data)) continue;
     packet.time = entry.time;
-    packet.key = IsKeyFrame(table, chunk, packet.data.data(), packet.data.size(), true);
+    const auto known = KnownKeyFlag(table, chunk);
+    packet.key = known ? *known
+                       : avi::ClassifyH264Frame(packet.data.data(), packet.data.size(), true) ==
+                             avi::H264FrameKind::kKey;
     return packet;
   }
   return std::nullopt;
@@ -143,10 +146,8 @@ const std::vector<uint64_t>& StreamSplitter::KeyFramesLocked(size_t pin) {
   if (table.type.major != MajorType::kVideo) return *key_frames;
   for (size_t frame = 0; frame < table.packets.size(); ++frame) {
     const avi::ChunkRef& chunk = contents_.chunks[table.packets[frame].chunk];
-    const bool key = contents_.from_index || table.type.subtype != MediaSubtype::kH264
-                         ? IsKeyFrame(table, chunk, nullptr, 0, true)
-                         : ProbeKeyFrame(chunk);
-    if (key) key_frames->push_back(frame);
+    const auto known = KnownKeyFlag(table, chunk);
+    if (known ? *known : ProbeKeyFrame(chunk)) key_frames->push_back(frame);
   }
   return *key_frames;
 }

@@ -86,8 +86,9 @@ class StreamSplitter : public SplitterControl {
     std::optional<std::vector<uint64_t>> key_frames;  // built on first need
   };
 
-  bool IsKeyFrame(const PinTable& pin, const avi::ChunkRef& chunk, const uint8_t* data, size_t size,
-                  bool whole) const;
+  // The key flag where the file or the stream type tells it; none when the frame's NAL units
+  // must be looked at.
+  std::optional<bool> KnownKeyFlag(const PinTable& pin, const avi::ChunkRef& chunk) const;
   const std::vector<uint64_t>& KeyFramesLocked(size_t pin);
   bool ProbeKeyFrame(const avi::ChunkRef& chunk);
   size_t CursorForTime(size_t pin, int64_t time);
