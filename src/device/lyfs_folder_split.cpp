@@ -3,10 +3,10 @@
 namespace vantrel::device {
 
 LyfsFolderSplit BuildLyfsFolderSplit(std::string_view model, int sd_allocation) {
-  // The recorder reads these same directory names back; capacity and cluster size are the
-  // recorder's defaults (10000 files, 32 KiB clusters).
+  // The recorder reads these same directory names back; each area keeps the recorder's table
+  // capacity and cluster size.
   const auto entry = [](const char* name, uint32_t share) {
-    return lyfs::FolderSplitEntry{name, share, 10000, 5};
+    return lyfs::FolderSplitEntry{name, share};
   };
   if (model == "MERIDA") {
     return lyfs::EncodeFolderSplit({entry("NORMAL", 40), entry("EVENT", 20), entry("PARKING", 40)});

@@ -24,8 +24,8 @@ constexpr uint8_t kMaxClusterExponent = 10;
 struct FolderSplitEntry {
   std::string name;
   uint32_t share_percent = 0;
-  uint32_t file_capacity = 10000;
-  uint8_t cluster_exponent = 5;  // 32 KiB clusters: recordings are tens of megabytes
+  uint32_t file_capacity = 10000;  // the recorder keeps up to 10000 recordings a directory
+  uint8_t cluster_exponent = 5;    // 32 KiB clusters: recordings are tens of megabytes
 };
 
 using FolderSplitBlock = std::array<uint8_t, LYFS_FOLDER_SPLIT_SIZE>;
