@@ -10,7 +10,6 @@
 #include "lyfs/file_writer.h"
 #include "lyfs/lyfs.h"
 #include "lyfs/names.h"
-#include "lyfs/open_file_calls.h"
 #include "lyfs/session.h"
 
 namespace vantrel::lyfs {
@@ -117,7 +116,7 @@ int QX_LyFS_File_Open(void* block, const char* path, const char* mode, int reser
 int QX_LyFS_File_Read(void* block, void* buffer, int count, int handle) {
   if (buffer == nullptr || count < 0) return LYFS_ERROR_ARGUMENT;
   return WithDevice(block, [&](DeviceSession& device) -> int {
-    OpenFile* file = FindOpenFile(device, handle);
+    OpenFile* file = device.FindFile(handle);
     if (file == nullptr) return LYFS_ERROR_HANDLE;
     const Volume& volume = *device.volume;
     const int64_t got = ReadFileData(volume, volume.areas()[file->at.area], volume.file(file->at),
@@ -129,7 +128,7 @@ int QX_LyFS_File_Read(void* block, void* buffer, int count, int handle) {
 
 int QX_LyFS_File_Close(void* block, int handle) {
   return WithDevice(block, [&](DeviceSession& device) -> int {
-    const OpenFile* file = FindOpenFile(device, handle);
+    const OpenFile* file = device.FindFile(handle);
     if (file == nullptr) return LYFS_ERROR_HANDLE;
     const int result = file->writing ? FinishEntry(*device.volume, file->at) : LYFS_OK;
     device.files.erase(handle);

@@ -7,7 +7,7 @@
 
 #include "lyfs/file_data.h"
 #include "lyfs/file_writer.h"
-#include "lyfs/open_file_calls.h"
+#include "lyfs/session.h"
 
 namespace vantrel::lyfs {
 namespace {
@@ -20,7 +20,7 @@ int64_t ReadFileAt(const void* block, int handle, uint64_t offset, void* buffer,
   if (buffer == nullptr) return LYFS_ERROR_ARGUMENT;
   int64_t result = 0;
   const int status = WithDevice(block, [&](DeviceSession& device) -> int {
-    const OpenFile* file = FindOpenFile(device, handle);
+    const OpenFile* file = device.FindFile(handle);
     if (file == nullptr) return LYFS_ERROR_HANDLE;
     const Volume& volume = *device.volume;
     result = ReadFileData(volume, volume.areas()[file->at.area], volume.file(file->at), offset,
@@ -33,7 +33,7 @@ int64_t ReadFileAt(const void* block, int handle, uint64_t offset, void* buffer,
 std::optional<FileFacts> StatFile(const void* block, int handle) {
   FileFacts facts;
   const int status = WithDevice(block, [&](DeviceSession& device) -> int {
-    const OpenFile* file = FindOpenFile(device, handle);
+    const OpenFile* file = device.FindFile(handle);
     if (file == nullptr) return LYFS_ERROR_HANDLE;
     const FileEntry& entry = device.volume->file(file->at);
     facts = FileFacts{entry.id, entry.size};
@@ -60,7 +60,7 @@ int CreateFile(void* block, const char* directory, const char* name) {
 int AppendFile(void* block, int handle, const void* data, size_t count) {
   if (data == nullptr && count > 0) return LYFS_ERROR_ARGUMENT;
   return WithDevice(block, [&](DeviceSession& device) -> int {
-    const OpenFile* file = FindOpenFile(device, handle);
+    const OpenFile* file = device.FindFile(handle);
     if (file == nullptr) return LYFS_ERROR_HANDLE;
     if (!file->writing) return LYFS_ERROR_READ_ONLY;
     return AppendEntry(*device.volume, file->at, data, count);

@@ -36,6 +36,11 @@ struct DeviceSession {
 
   // A new file handle for `file`; LYFS_ERROR_LIMIT when too many are open.
   int AddFile(OpenFile file);
+  // The open file of `handle`, or null.
+  OpenFile* FindFile(int handle) {
+    const auto found = files.find(handle);
+    return found == files.end() ? nullptr : &found->second;
+  }
   // Finishes files being written and forgets every handle. LYFS_OK or the first error.
   int CloseAll();
 };
