@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Reading a 200 MB recording through the LyFS library (vantrel-cli lyfs get: File_Read in
-# 262144-byte blocks) against `cat` of the same card image, side by side. Each first runs once to
+# Reading a 200 MB recording through the LyFS library against `cat` of the same card image, as
+# whole processes: `vantrel-cli lyfs get` (File_Read in 262144-byte blocks, plus the tool's own
+# start-up, which loads every library the viewer uses) against `cat`. Each first runs once to
 # warm the page cache, then the best of three warm runs counts for both, so neither waits on the
 # disk and a moment's load on a shared machine does not decide the comparison.
+# bench/lyfs_read_bench.cpp measures the library itself, in-process, against the same cat.
 # Usage: bench/lyfs_read_bench.sh [BUILD_DIR]   (default: build; vantrel-cli must be built)
 set -euo pipefail
 build=${1:-build}
