@@ -2,7 +2,7 @@
 // one run: the library side opens the card, opens the file and reads it with File_Read in
 // 262144-byte blocks, as the viewer's saved copy does; the other side runs `cat IMAGE >
 // /dev/null`. Google Benchmark repeats each, so both are measured with a warm page cache.
-// Run: build/bench/lyfs_read_bench [--benchmark_repetitions=3]
+// Run: build/bin/lyfs_read_bench [--benchmark_repetitions=3]
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
