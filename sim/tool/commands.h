@@ -11,10 +11,12 @@ using Words = std::vector<std::string>;
 
 int RecordingCommand(const Words& words);
 int CardCommand(const Words& words);
+int LyfsCardCommand(const Words& words);
 
 // The options' help text of each command and of the options common to both, for --help.
 extern const char kRecordingHelp[];
 extern const char kCardHelp[];
+extern const char kLyfsCardHelp[];
 extern const char kCommonHelp[];
 
 }  // namespace vantrel::sim::tool

@@ -22,6 +22,8 @@ const Command kCommands[] = {
     {"recording", vantrel::sim::tool::RecordingCommand, "recording OUT.avi|FOLDER/ [options]",
      vantrel::sim::tool::kRecordingHelp},
     {"card", vantrel::sim::tool::CardCommand, "card DIR [options]", vantrel::sim::tool::kCardHelp},
+    {"lyfs-card", vantrel::sim::tool::LyfsCardCommand, "lyfs-card IMAGE [options]",
+     vantrel::sim::tool::kLyfsCardHelp},
 };
 
 int Usage(std::FILE* out, bool with_help) {

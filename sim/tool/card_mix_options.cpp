@@ -1,0 +1,49 @@
+#include "card_mix_options.h"
+
+#include "recording_options.h"
+
+namespace vantrel::sim::tool {
+
+const std::set<std::string> kCardMixValued = {
+    "rec", "evt", "prk", "mot", "mdi", "two-channel-every", "interrupted", "audio"};
+
+const char kCardMixHelp[] =
+    "    --rec N --evt N --prk N --mot N --mdi N  recordings of each kind (6 3 2 1 1)\n"
+    "    --two-channel-every N  every N-th recording has a rear camera; 0 none (2)\n"
+    "    --interrupted N      recordings cut by a power loss, the last one first (2)\n"
+    "    --audio none|pcm|aac|mixed  sound; mixed takes PCM, AAC, none in turn (mixed)\n";
+
+bool ApplyCardMixOptions(const cli::Arguments& arguments, CardDescription* card,
+                         std::string* error) {
+  for (KindCount& count : card->counts) {
+    std::string name = count.kind;
+    for (char& c : name) c = static_cast<char>(c - 'A' + 'a');
+    long long value = count.count;
+    if (!ReadInteger(arguments, name, 0, 10000, &value, error)) return false;
+    count.count = static_cast<int>(value);
+  }
+  long long every = card->two_channel_every, interrupted = card->interrupted;
+  if (!ReadInteger(arguments, "two-channel-every", 0, 10000, &every, error) ||
+      !ReadInteger(arguments, "interrupted", 0, 10000, &interrupted, error)) {
+    return false;
+  }
+  card->two_channel_every = static_cast<int>(every);
+  card->interrupted = static_cast<int>(interrupted);
+  const auto audio = arguments.Value("audio");
+  if (!audio) return true;
+  if (*audio == "none") {
+    card->audio = CardAudio::kNone;
+  } else if (*audio == "pcm") {
+    card->audio = CardAudio::kPcm;
+  } else if (*audio == "aac") {
+    card->audio = CardAudio::kAac;
+  } else if (*audio == "mixed") {
+    card->audio = CardAudio::kMixed;
+  } else {
+    *error = "--audio needs none, pcm, aac or mixed";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vantrel::sim::tool

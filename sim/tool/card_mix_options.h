@@ -1,0 +1,20 @@
+// The options that say which recordings a simulated card holds (--rec N ... --audio MODE), read
+// into a CardDescription. Shared by the commands that write whole cards.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "arguments.h"
+#include "sim/card_writer.h"
+
+namespace vantrel::sim::tool {
+
+extern const std::set<std::string> kCardMixValued;
+extern const char kCardMixHelp[];
+
+// Applies the card-mix options present in arguments; false with *error for a bad value.
+bool ApplyCardMixOptions(const cli::Arguments& arguments, CardDescription* card,
+                         std::string* error);
+
+}  // namespace vantrel::sim::tool
