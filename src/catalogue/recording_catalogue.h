@@ -14,6 +14,7 @@
 
 #include "catalogue/folder_record.h"
 #include "catalogue/kind_text.h"
+#include "catalogue/lyfs_library_use.h"
 #include "catalogue/narrow_name.h"
 #include "catalogue/recording_entry.h"
 #include "catalogue/recording_kind.h"
@@ -46,8 +47,9 @@ struct KindPresence {
 // Element i is the index in the entries of the recording shown in list row i.
 using RowMap = std::vector<size_t>;
 
-// The open LyFS card. Its layout belongs to the card reader; whoever opens a card hands it over
-// with the function that closes and frees it.
+// The open LyFS card. Its layout belongs to the card reader (catalogue/lyfs_device.h); whoever
+// opens a card hands it over with the function that closes and frees it. While a catalogue lives
+// the LyFS library is started (catalogue/lyfs_library_use.h).
 struct LyfsDeviceBlock;
 using LyfsDeviceHandle = std::unique_ptr<LyfsDeviceBlock, void (*)(LyfsDeviceBlock*)>;
 
@@ -119,6 +121,8 @@ class RecordingCatalogue {
   SourceKind open_source_kind_ = SourceKind::kNone;
   int opened_source_index_ = -1;
   KindPresence kind_presence_;
+  // Declared before the device: the open card is closed before the library is let go.
+  LyfsLibraryUse lyfs_library_;
   LyfsDeviceHandle lyfs_device_{nullptr, nullptr};
 };
 

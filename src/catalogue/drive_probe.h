@@ -1,0 +1,33 @@
+// Whether a mounted volume can serve as a recorder card, and of which kind: its whole disk must
+// be one the viewer may open for reading and writing (never the system's own disk), and the kind
+// is LyFS when the LyFS library finds its partition on that disk, FAT otherwise.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "catalogue/source_record.h"
+#include "platform/volume.h"
+
+namespace vantrel {
+
+// The whole disk under the volume (a device node, or the image file of a simulated card); none
+// for the disk the system lives on and when the disk is unknown.
+std::optional<std::string> PhysicalDriveNumber(const platform::Volume& volume);
+
+// Tells whether a disk can be opened for reading and writing.
+using DiskWriteCheck = std::function<bool(const std::string& device_path)>;
+
+// Opens the disk for reading and writing (and closes it at once). A path that is neither a
+// block device nor a regular file (an image) is no disk and fails.
+bool CanOpenForWriting(const std::string& device_path);
+
+// True when the volume can be a card source: its whole disk is known, is not the system's, and
+// passes `can_write`. Then record gets the drive index, the volume's root, the disk as its device
+// path and the kind (LyfsCard or FatCard); otherwise record is left as it was.
+bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record,
+                    const DiskWriteCheck& can_write = CanOpenForWriting);
+
+}  // namespace vantrel

@@ -1,0 +1,38 @@
+// The open LyFS card: the device block the LyFS library fills to name the device, owned by the
+// catalogue while a LyFS card is the opened source. At most one is open at a time in the viewer.
+//
+// Every block this file opens is remembered until it is closed, so a device value handed to the
+// splitter (LyfsDeviceValue) is only ever followed while its block is still open: a stale value
+// names nothing. Opening, closing and the look-up are thread-safe.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "catalogue/recording_catalogue.h"
+#include "lyfs/lyfs.h"
+
+namespace vantrel {
+
+struct LyfsDeviceBlock {
+  std::array<uint8_t, LYFS_DEVICE_BLOCK_SIZE> bytes{};
+};
+
+// The mode the card reader opens cards with: reading and writing.
+inline constexpr int kLyfsOpenMode = LYFS_OPEN_READ_WRITE;
+
+// Opens the LyFS partition of the card at device_path. Null when the library refuses; its result
+// goes to *result when given (LYFS_OK on success).
+LyfsDeviceHandle OpenLyfsDevice(const std::string& device_path, int* result = nullptr);
+
+// The value that stands for an open device in the splitter's card source.
+intptr_t LyfsDeviceValue(const LyfsDeviceBlock* block);
+
+// A copy of the block a device value stands for, while that block is open; none for any other
+// value. The copy names the same device to the library until the device is closed; after that
+// the library refuses it.
+std::optional<LyfsDeviceBlock> OpenLyfsDeviceAt(intptr_t value);
+
+}  // namespace vantrel

@@ -1,0 +1,24 @@
+// The sources the viewer can open: the recorder cards in the removable drives, then always the
+// computer's own folders and files, and which of them a chosen or dropped path opens.
+#pragma once
+
+#include <string_view>
+
+#include "catalogue/drive_probe.h"
+#include "catalogue/recording_catalogue.h"
+#include "platform/volume_provider.h"
+
+namespace vantrel {
+
+// Rebuilds the catalogue's source list: every volume that is removable, has a medium and passes
+// ProbeLyfsDrive, in the order of their roots (drive index = the position in that order among
+// all volumes), then the computer-folder source. Returns the number of sources.
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
+                     const DiskWriteCheck& can_write = CanOpenForWriting);
+
+// The source a path opens: a card only when the path is exactly its root (case-sensitive, the
+// later of equal roots), anything else (a folder on a card too) the computer-folder source, the
+// last one. -1 when the list is empty.
+int SourceIndexForPath(const RecordingCatalogue& catalogue, std::string_view path);
+
+}  // namespace vantrel
