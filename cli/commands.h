@@ -11,7 +11,9 @@ using Words = std::vector<std::string>;
 
 int OptionsCommand(const Words& words);    // options read FILE | options write FILE [K=V...]
 int TextCommand(const Words& words);       // text ID [--language N]
-int ScanCommand(const Words& words);       // scan [--kind K] [--language N] ITEM...
+int ScanCommand(const Words& words);       // scan [--kind K] [--language N] ITEM... |
+                                           // scan --source INDEX [--cards FILE] [options]
+int SourcesCommand(const Words& words);    // sources [--cards FILE]
 int ProbeCommand(const Words& words);      // probe FILE
 int TelemetryCommand(const Words& words);  // telemetry FILE [--at MS]
 int ParseGpsCommand(const Words& words);   // parse-gps TEXT [--ts N]

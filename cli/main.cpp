@@ -17,7 +17,10 @@ struct Subcommand {
 const Subcommand kSubcommands[] = {
     {"options", vantrel::cli::OptionsCommand, "options read FILE | options write FILE [KEY=VALUE...]"},
     {"text", vantrel::cli::TextCommand, "text ID [--language N]"},
-    {"scan", vantrel::cli::ScanCommand, "scan [--kind K] [--language N] ITEM..."},
+    {"scan", vantrel::cli::ScanCommand,
+     "scan [--kind K] [--language N] ITEM... | scan --source INDEX [--cards FILE] [--kind K]"
+     " [--language N] [ITEM...]"},
+    {"sources", vantrel::cli::SourcesCommand, "sources [--cards FILE]"},
     {"probe", vantrel::cli::ProbeCommand, "probe FILE"},
     {"telemetry", vantrel::cli::TelemetryCommand, "telemetry FILE [--at MS]"},
     {"parse-gps", vantrel::cli::ParseGpsCommand, "parse-gps TEXT [--ts N]"},

@@ -1,5 +1,6 @@
 // vantrel-cli scan: lists the recordings of folders and files as the viewer's recording list
-// shows them after an Open from the computer.
+// shows them after an Open from the computer; with --source, those of a source of the source
+// list (a card read whole, or the computer's folders and files given).
 #include <climits>
 #include <cstdio>
 #include <string>
@@ -7,9 +8,12 @@
 #include "arguments.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/kind_text.h"
+#include "catalogue/open_source.h"
 #include "catalogue/recording_catalogue.h"
 #include "catalogue/row_table.h"
+#include "catalogue/source_list.h"
 #include "commands.h"
+#include "source_scan.h"
 
 namespace vantrel::cli {
 
@@ -17,18 +21,12 @@ namespace {
 
 constexpr long long kBadNumber = LLONG_MIN;
 
-// One record a line, fields split by tabs: a name holding a tab or a line break must not split
-// its record, so control characters are printed as "?".
-std::string Field(std::string text) {
-  for (char& c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-  }
-  return text;
-}
-
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::fprintf(stderr, "vantrel-cli scan: %s\n", problem.c_str());
-  std::fputs("usage: vantrel-cli scan [--kind K] [--language N] ITEM...\n", stderr);
+  std::fputs(
+      "usage: vantrel-cli scan [--kind K] [--language N] ITEM...\n"
+      "       vantrel-cli scan --source INDEX [--cards FILE] [--kind K] [--language N] [ITEM...]\n",
+      stderr);
   return 2;
 }
 
@@ -47,23 +45,45 @@ void PrintRows(const RecordingCatalogue& catalogue, const RowTable& rows) {
   }
 }
 
+// The source list of the volumes, then the source's scan as the Open command runs it (the items
+// are the picked ones of the computer-folder source). False when the scan fails or the card
+// description cannot be read.
+bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index) {
+  std::string error;
+  const auto volumes = OpenVolumes(arguments.Value("cards"), &error);
+  if (!volumes) {
+    std::fprintf(stderr, "vantrel-cli scan: %s\n", error.c_str());
+    return false;
+  }
+  EnumerateSources(catalogue, *volumes);
+  return OpenSource(catalogue, index, arguments.positional(), ItemOrigin::kPicked);
+}
+
 }  // namespace
 
 int ScanCommand(const Words& words) {
-  const Arguments arguments(words, {"kind", "language"});
+  const Arguments arguments(words, {"kind", "language", "source", "cards"});
   if (!arguments.error().empty()) return Usage(arguments.error());
-  if (arguments.positional().empty()) return Usage("no folder or file given");
+  const bool from_source = arguments.Has("source");
+  if (!from_source && arguments.Has("cards")) return Usage("--cards goes with --source");
+  if (!from_source && arguments.positional().empty()) return Usage("no folder or file given");
+  const long long source = arguments.Integer("source", kBadNumber);
+  if (from_source && !InInt32(source)) return Usage("--source needs a source index");
   const long long kind = arguments.Integer("kind", kBadNumber);
   if (arguments.Has("kind") && !InInt32(kind)) return Usage("--kind needs a kind code");
   const long long language = arguments.Integer("language", kBadNumber);
   if (arguments.Has("language") && !InInt32(language)) return Usage("--language needs a number");
 
   RecordingCatalogue catalogue;
-  for (std::string_view name : kLyfsDirectoryNames) catalogue.AddDirectoryName(name);
-  catalogue.AddExtension(kRecordingExtension);
-  catalogue.set_open_source_kind(SourceKind::kComputerFolder);
-  const bool scanned = ScanPickedItems(catalogue, arguments.positional());
-  if (scanned) catalogue.SortEntries();
+  SetUpCatalogue(catalogue);
+  bool scanned = false;
+  if (from_source) {
+    scanned = ScanSource(catalogue, arguments, static_cast<int>(source));
+  } else {
+    catalogue.set_open_source_kind(SourceKind::kComputerFolder);
+    scanned = ScanPickedItems(catalogue, arguments.positional());
+    if (scanned) catalogue.SortEntries();
+  }
 
   RowTable rows;
   const TextLookup texts =
