@@ -2,11 +2,12 @@
 // them: the command-line tool lists, scans and copies every recording unchanged, and the splitter
 // reads a recording straight from the card exactly as it reads the same file from disk.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <map>
-#include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@
 #include "catalogue/open_source.h"
 #include "catalogue/source_list.h"
 #include "catalogue_test_support.h"
-#include "cli_run.h"
+#include "platform/volume_provider_linux.h"
 #include "platform/volume_provider_simulated.h"
 #include "playback/stream_splitter.h"
 #include "temp_dir.h"
@@ -22,8 +23,37 @@
 namespace vantrel {
 namespace {
 
-using test::RunProgram;
-using test::SplitText;
+struct ProgramRun {
+  std::string output;  // standard output only
+  int exit_code = -1;
+};
+
+ProgramRun Execute(const std::string& program, const std::vector<std::string>& words) {
+  std::string command;
+  for (size_t i = 0; i <= words.size(); ++i) {
+    command += " '";
+    for (char c : i == 0 ? program : words[i - 1]) {
+      command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    command += "'";
+  }
+  ProgramRun run;
+  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.output.append(buffer, got);
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) run.exit_code = WEXITSTATUS(status);
+  return run;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+  return parts;
+}
 
 struct ManifestLine {
   std::string directory, name, sha256;
@@ -32,14 +62,13 @@ struct ManifestLine {
 
 class CardRecordingsTest : public ::testing::Test {
  protected:
-  // Writes the card image with the simulator; false when it fails.
-  bool MakeCard(const std::vector<std::string>& options) {
-    std::vector<std::string> words = {"lyfs-card", image_,    "--size-mib", "160",    "--seconds",
-                                      "1",         "--cards", cards_,       "--list", list_};
-    words.insert(words.end(), options.begin(), options.end());
-    if (RunProgram(DASHCAM_SIM, words).exit_code != 0) return false;
-    for (const std::string& line : SplitText(test::ReadFile(list_), '\n')) {
-      const std::vector<std::string> fields = SplitText(line, '\t');
+  // Writes the card image with the simulator and reads its manifest; false when that fails.
+  bool MakeCard(std::vector<std::string> options) {
+    options.insert(options.begin(), {"lyfs-card", image_, "--size-mib", "160", "--seconds", "1",
+                                     "--cards", cards_, "--list", list_});
+    if (Execute(DASHCAM_SIM, options).exit_code != 0) return false;
+    for (const std::string& line : Split(test::ReadFile(list_), '\n')) {
+      const std::vector<std::string> fields = Split(line, '\t');
       if (fields.size() != 4) return false;
       manifest_.push_back({fields[0], fields[1], fields[3], std::stoull(fields[2])});
     }
@@ -49,9 +78,10 @@ class CardRecordingsTest : public ::testing::Test {
   // The card file copied out with the command-line tool.
   std::string CopyOut(const std::string& directory, const std::string& name) {
     const std::string out = dir_.File(name + ".out");
-    const test::ProgramRun get =
-        RunProgram(VANTREL_CLI, {"lyfs", "get", image_, "/" + directory + "/" + name, out});
-    EXPECT_EQ(get.exit_code, 0) << name;
+    EXPECT_EQ(
+        Execute(VANTREL_CLI, {"lyfs", "get", image_, "/" + directory + "/" + name, out}).exit_code,
+        0)
+        << name;
     return out;
   }
 
@@ -68,9 +98,8 @@ TEST_F(CardRecordingsTest, ToolListsScansAndCopiesEveryRecordingUnchanged) {
   ASSERT_EQ(manifest_.size(), 8u);
 
   std::multiset<std::string> listed, expected;
-  for (const std::string& line :
-       SplitText(RunProgram(VANTREL_CLI, {"lyfs", "ls", image_}).output, '\n')) {
-    const std::vector<std::string> fields = SplitText(line, '\t');
+  for (const std::string& line : Split(Execute(VANTREL_CLI, {"lyfs", "ls", image_}).output, '\n')) {
+    const std::vector<std::string> fields = Split(line, '\t');
     if (fields[0] == "file") listed.insert(fields[1] + '\t' + fields[3] + '\t' + fields[4]);
   }
   for (const ManifestLine& file : manifest_) {
@@ -78,23 +107,21 @@ TEST_F(CardRecordingsTest, ToolListsScansAndCopiesEveryRecordingUnchanged) {
   }
   EXPECT_EQ(listed, expected);
 
-  const test::ProgramRun sources = RunProgram(VANTREL_CLI, {"sources", "--cards", cards_});
+  const ProgramRun sources = Execute(VANTREL_CLI, {"sources", "--cards", cards_});
   EXPECT_EQ(sources.exit_code, 0);
   EXPECT_EQ(sources.output, "source\t0\t1\t" + image_ + ".root/\t" + image_ +
                                 "\nsource\t1\t2\t내 컴퓨터에서 찾기\t\n");
 
-  const test::ProgramRun scan =
-      RunProgram(VANTREL_CLI, {"scan", "--source", "0", "--cards", cards_, "--language", "9"});
+  const ProgramRun scan = Execute(VANTREL_CLI, {"scan", "--source", "0", "--cards", cards_});
   EXPECT_EQ(scan.exit_code, 0);
   const std::map<std::string, int> groups = {
       {"NORMAL", 0}, {"INFINITE", 1}, {"EVENT", 2}, {"PARKING", 3}};
-  const std::vector<std::string> rows = SplitText(scan.output, '\n');
+  const std::vector<std::string> rows = Split(scan.output, '\n');
   ASSERT_EQ(rows.size(), manifest_.size());
   std::string last_time;
   for (size_t row = 0; row < rows.size(); ++row) {
-    const std::vector<std::string> fields = SplitText(rows[row], '\t');
+    const std::vector<std::string> fields = Split(rows[row], '\t');
     ASSERT_EQ(fields.size(), 9u) << rows[row];
-    EXPECT_EQ(fields[0], std::to_string(row + 1));
     EXPECT_LT(last_time, fields[2]);  // oldest first
     last_time = fields[2];
     EXPECT_EQ(fields[7], fields[8]);  // a card recording's path is its name
@@ -107,49 +134,51 @@ TEST_F(CardRecordingsTest, ToolListsScansAndCopiesEveryRecordingUnchanged) {
   }
 
   for (const ManifestLine& file : manifest_) {
-    const std::string out = CopyOut(file.directory, file.name);
-    const test::ProgramRun sum = RunProgram("sha256sum", {out});
+    const ProgramRun sum = Execute("sha256sum", {CopyOut(file.directory, file.name)});
     EXPECT_EQ(sum.output.substr(0, 64), file.sha256) << file.name;
   }
+  // Misuse and sources that are not there.
+  EXPECT_EQ(Execute(VANTREL_CLI, {"scan", "--source", "2", "--cards", cards_}).exit_code, 1);
+  EXPECT_EQ(Execute(VANTREL_CLI, {"scan", "--source", "zero"}).exit_code, 2);
+  EXPECT_EQ(Execute(VANTREL_CLI, {"scan", "--cards", cards_, "/"}).exit_code, 2);
+  EXPECT_EQ(Execute(VANTREL_CLI, {"sources", "--cards", list_ + ".none"}).exit_code, 1);
 }
 
-struct Packets {
-  std::vector<std::string> pins;
-  int64_t duration = 0;
-  std::vector<std::vector<std::string>> streams;  // per pin: number, time, key mark, data
-  std::vector<std::string> telemetry;
-  std::optional<int64_t> seek;
-  std::vector<uint64_t> after_seek;  // each pin's next packet number after the seek
-};
+TEST(SourcesCommand, ComputerWithoutACardOffersOnlyItsFolders) {
+  bool card_present = false;
+  for (const platform::Volume& volume : platform::LinuxVolumeProvider().Volumes()) {
+    card_present = card_present || platform::OfferableAsCard(volume);
+  }
+  if (card_present) GTEST_SKIP() << "a removable card is in this computer";
+  const ProgramRun run = Execute(VANTREL_CLI, {"sources"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.output, "source\t0\t2\t내 컴퓨터에서 찾기\t\n");
+}
 
-Packets ReadAll(StreamSplitter& splitter) {
-  Packets packets;
-  for (const OutputPin& pin : splitter.Pins()) packets.pins.push_back(pin.name);
-  packets.duration = splitter.Duration();
-  packets.streams.resize(packets.pins.size());
-  for (size_t pin = 0; pin < packets.pins.size(); ++pin) {
+// What a splitter gives out, packet by packet, for comparison.
+std::vector<std::string> ReadAll(StreamSplitter& splitter) {
+  std::vector<std::string> out = {std::to_string(splitter.Duration())};
+  for (size_t pin = 0; pin < splitter.Pins().size(); ++pin) {
+    out.push_back("pin " + splitter.Pins()[pin].name);
     while (const auto packet = splitter.NextPacket(pin)) {
-      packets.streams[pin].push_back(std::to_string(packet->number) + ' ' +
-                                     std::to_string(packet->time) + (packet->key ? " K " : " - ") +
-                                     std::string(packet->data.begin(), packet->data.end()));
+      out.push_back(std::to_string(packet->number) + ' ' + std::to_string(packet->time) +
+                    (packet->key ? " K " : " - ") +
+                    std::string(packet->data.begin(), packet->data.end()));
     }
   }
   std::vector<uint8_t> buffer(1024);
-  for (;;) {
-    int32_t size = static_cast<int32_t>(buffer.size());
-    uint32_t time = 0;
-    if (splitter.FetchTelemetryPacket(buffer.data(), &size, &time) != kTelemetryPacketDelivered) {
-      break;
-    }
-    packets.telemetry.push_back(std::to_string(time) + ':' +
-                                std::string(buffer.begin(), buffer.begin() + size));
+  int32_t size = 1024;
+  for (uint32_t time = 0;
+       splitter.FetchTelemetryPacket(buffer.data(), &size, &time) == kTelemetryPacketDelivered;
+       size = 1024) {
+    out.push_back(std::to_string(time) + ':' + std::string(buffer.begin(), buffer.begin() + size));
   }
-  packets.seek = splitter.Seek(5000000);  // half a second in
-  for (size_t pin = 0; pin < packets.pins.size(); ++pin) {
+  out.push_back("seek " + std::to_string(splitter.Seek(5000000).value_or(-1)));  // 0.5 s in
+  for (size_t pin = 0; pin < splitter.Pins().size(); ++pin) {
     const auto next = splitter.NextPacket(pin);
-    packets.after_seek.push_back(next ? next->number : UINT64_MAX);
+    out.push_back(next ? std::to_string(next->number) : "end");
   }
-  return packets;
+  return out;
 }
 
 TEST_F(CardRecordingsTest, SplitterReadsACardRecordingAsItReadsTheFile) {
@@ -166,22 +195,14 @@ TEST_F(CardRecordingsTest, SplitterReadsACardRecordingAsItReadsTheFile) {
   const intptr_t device = LyfsDeviceValue(catalogue.lyfs_device());
 
   for (const RecordingEntry& entry : catalogue.entries()) {
-    const std::string directory = catalogue.DirectoryNameAt(entry.group)->name;
     StreamSplitter from_file;
-    ASSERT_TRUE(from_file.Load(CopyOut(directory, entry.name))) << entry.name;
+    ASSERT_TRUE(from_file.Load(CopyOut(catalogue.DirectoryNameAt(entry.group)->name, entry.name)));
     StreamSplitter from_card;
     from_card.SetCardSource(device, entry.lyfs_file_id);
     ASSERT_TRUE(from_card.Load(entry.path)) << entry.name;
-
-    const Packets card = ReadAll(from_card);
-    const Packets file = ReadAll(from_file);
-    EXPECT_FALSE(card.streams.empty() || card.streams[0].empty()) << entry.name;
-    EXPECT_EQ(card.pins, file.pins) << entry.name;
-    EXPECT_EQ(card.duration, file.duration) << entry.name;
-    EXPECT_TRUE(card.streams == file.streams) << entry.name;  // no dump of the packets
-    EXPECT_EQ(card.telemetry, file.telemetry) << entry.name;
-    EXPECT_EQ(card.seek, file.seek) << entry.name;
-    EXPECT_EQ(card.after_seek, file.after_seek) << entry.name;
+    const std::vector<std::string> card = ReadAll(from_card);
+    EXPECT_GT(card.size(), 20u) << entry.name;
+    EXPECT_TRUE(card == ReadAll(from_file)) << entry.name;  // no dump of the packets
   }
 }
 

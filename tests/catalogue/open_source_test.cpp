@@ -7,12 +7,12 @@
 
 #include <memory>
 
-#include "catalogue/card_byte_source.h"
 #include "catalogue/lyfs_device.h"
 #include "catalogue/source_list.h"
 #include "catalogue_test_support.h"
 #include "lyfs/byte_io.h"
 #include "lyfs_card_fixture.h"
+#include "playback/card_source.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -97,8 +97,24 @@ TEST_F(OpenSourceTest, OpeningAnotherSourceClosesTheLyfsCardFirst) {
   const LyfsDeviceBlock block = *catalogue_->lyfs_device();
   const intptr_t device = LyfsDeviceValue(catalogue_->lyfs_device());
   EXPECT_TRUE(StillOpen(block));
-  auto playing = OpenLyfsCardSource(device, event.lyfs_file_id, event.path);
+  auto playing = OpenCardSource(device, event.lyfs_file_id, event.path);
   ASSERT_NE(playing, nullptr);
+  // The splitter reads at any offset; a read across the end stops there.
+  const std::string bytes = test::Pattern(5000, 1);
+  std::string read(100, '\0');
+  ASSERT_EQ(playing->Size(), bytes.size());
+  EXPECT_EQ(playing->ReadAt(1234, read.data(), 100), 100u);
+  EXPECT_EQ(read, bytes.substr(1234, 100));
+  EXPECT_EQ(playing->ReadAt(4990, read.data(), 100), 10u);
+  EXPECT_EQ(read.substr(0, 10), bytes.substr(4990));
+  EXPECT_EQ(playing->ReadAt(UINT64_MAX, read.data(), 1), 0u);
+  // Only a file of the open card, named with its own identifier: never another file, an
+  // identifier that marks a computer file, or a device value that names no open card.
+  const RecordingEntry& other = catalogue_->entries()[0];
+  EXPECT_EQ(OpenCardSource(device, other.lyfs_file_id, event.path), nullptr);
+  EXPECT_EQ(OpenCardSource(device, -1, event.path), nullptr);
+  EXPECT_EQ(OpenCardSource(device, event.lyfs_file_id, "/EVENT/../" + event.path), nullptr);
+  EXPECT_EQ(OpenCardSource(device + 1, event.lyfs_file_id, event.path), nullptr);
 
   // A negative index changes nothing; an index past the list fails after closing the card.
   EXPECT_FALSE(OpenSource(*catalogue_, -1, {}, ItemOrigin::kPicked));
@@ -109,7 +125,7 @@ TEST_F(OpenSourceTest, OpeningAnotherSourceClosesTheLyfsCardFirst) {
   EXPECT_EQ(catalogue_->opened_source_index(), 1);
 
   // Neither a new source nor one made before can read the closed card.
-  EXPECT_EQ(OpenLyfsCardSource(device, event.lyfs_file_id, event.path), nullptr);
+  EXPECT_EQ(OpenCardSource(device, event.lyfs_file_id, event.path), nullptr);
   char byte = 0;
   EXPECT_EQ(playing->ReadAt(0, &byte, 1), 0u);
 
@@ -138,7 +154,7 @@ TEST_F(OpenSourceTest, CatalogueClosesItsCardWhenItGoes) {
   const RecordingEntry entry = catalogue_->entries()[0];
   catalogue_.reset();
   EXPECT_FALSE(StillOpen(block));
-  EXPECT_EQ(OpenLyfsCardSource(device, entry.lyfs_file_id, entry.path), nullptr);
+  EXPECT_EQ(OpenCardSource(device, entry.lyfs_file_id, entry.path), nullptr);
 }
 
 }  // namespace

@@ -106,14 +106,6 @@ TEST_F(SourceListTest, DiskMustOpenForReadingAndWriting) {
   EXPECT_TRUE(*open_as_user);
   EXPECT_FALSE(*locked_as_user);
 
-  // Through the probe: a card whose disk cannot be written is not offered at all.
-  const auto offered = test::AsOrdinaryUser([&] {
-    SourceRecord record;
-    return ProbeLyfsDrive(Removable("/media/card/", read_only_image), 0, &record);
-  });
-  ASSERT_TRUE(offered);
-  EXPECT_FALSE(*offered);
-
   // Nothing that is not a disk or an image passes, even when it opens for writing.
   EXPECT_FALSE(CanOpenForWriting(dir_.path().string()));
   EXPECT_FALSE(CanOpenForWriting("/dev/null"));

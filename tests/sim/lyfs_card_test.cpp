@@ -96,24 +96,6 @@ TEST(LyfsCard, MeridaCardIsPartitionedLabelledAndFilledAsShipped) {
   EXPECT_EQ(interrupted, 1);
 }
 
-TEST(LyfsCard, MeridaVariantGetsItsLabelAndLargerFirstPartition) {
-  vantrel::test::TempDir dir;
-  const std::string image = dir.File("card.img");
-  LyfsCardDescription card = SmallCard("KT730A(Merida)", 192);
-  card.sd_allocation = 1;
-  card.recordings.counts = {{"REC", 1}};
-  card.recordings.interrupted = 0;
-  std::vector<WrittenCardFile> written;
-  std::string error;
-  ASSERT_TRUE(WriteLyfsCard(card, image, &error, &written)) << error;
-  const auto fat = FindFatPartition(image);
-  ASSERT_TRUE(fat);
-  EXPECT_EQ(fat->sectors, 160u * 2048);
-  EXPECT_NE(Mtools("mdir", image, "::/").find("is KT730A_Meri"), std::string::npos);
-  ASSERT_EQ(written.size(), 1u);
-  EXPECT_EQ(written[0].directory, "INFINITE");
-}
-
 TEST(LyfsCard, WritesOnlyOverAnImageFile) {
   vantrel::test::TempDir dir;
   std::string error;
