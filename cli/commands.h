@@ -19,5 +19,9 @@ int TelemetryCommand(const Words& words);  // telemetry FILE [--at MS]
 int ParseGpsCommand(const Words& words);   // parse-gps TEXT [--ts N]
 int ExportCommand(const Words& words);     // export FILE --gpx|--csv
 int LyfsCommand(const Words& words);       // lyfs ls|get|put|info|format DEVICE ...
+int RepairCommand(const Words& words);     // repair HDLR MOVI OUT ... | repair FILE OUT
+int GrabCommand(const Words& words);       // grab FILE --at MS ... --out OUT.jpg
+int PlayCommand(const Words& words);       // play FILE [--rate R] [--for MS]
+int BenchDecodeCommand(const Words& words);  // bench-decode FILE
 
 }  // namespace vantrel::cli

@@ -28,6 +28,12 @@ const Subcommand kSubcommands[] = {
     {"lyfs", vantrel::cli::LyfsCommand,
      "lyfs ls DEVICE [DIR...] | get DEVICE /DIR/NAME OUT | put DEVICE DIR FILE... | info DEVICE |"
      " format DEVICE --model TEXT [--sd-allocation N]"},
+    {"repair", vantrel::cli::RepairCommand,
+     "repair HDLR MOVI OUT --audio-less 0|1 --riff-size N | repair FILE OUT"},
+    {"grab", vantrel::cli::GrabCommand,
+     "grab FILE --at MS [--channel 1|2] [--brightness N] [--mirror] --out OUT.jpg"},
+    {"play", vantrel::cli::PlayCommand, "play FILE [--rate R] [--for MS]"},
+    {"bench-decode", vantrel::cli::BenchDecodeCommand, "bench-decode FILE"},
 };
 
 int Usage() {
