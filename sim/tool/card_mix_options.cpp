@@ -7,12 +7,6 @@ namespace vantrel::sim::tool {
 const std::set<std::string> kCardMixValued = {
     "rec", "evt", "prk", "mot", "mdi", "two-channel-every", "interrupted", "audio"};
 
-const char kCardMixHelp[] =
-    "    --rec N --evt N --prk N --mot N --mdi N  recordings of each kind (6 3 2 1 1)\n"
-    "    --two-channel-every N  every N-th recording has a rear camera; 0 none (2)\n"
-    "    --interrupted N      recordings cut by a power loss, the last one first (2)\n"
-    "    --audio none|pcm|aac|mixed  sound; mixed takes PCM, AAC, none in turn (mixed)\n";
-
 bool ApplyCardMixOptions(const cli::Arguments& arguments, CardDescription* card,
                          std::string* error) {
   for (KindCount& count : card->counts) {

@@ -10,8 +10,8 @@
 
 namespace vantrel::sim::tool {
 
+// The options, as described in the card command's help.
 extern const std::set<std::string> kCardMixValued;
-extern const char kCardMixHelp[];
 
 // Applies the card-mix options present in arguments; false with *error for a bad value.
 bool ApplyCardMixOptions(const cli::Arguments& arguments, CardDescription* card,

@@ -24,7 +24,9 @@ const char kLyfsCardHelp[] =
     "                         as a removable card; its root is IMAGE.root/, the FAT\n"
     "                         partition's files copied out as a mounted card shows them\n"
     "    --list FILE          also write the manifest: DIR, NAME, SIZE, SHA256 per recording\n"
-    "    the card-mix options of the card command, and the common options\n";
+    "    --rec, --evt, --prk, --mot, --mdi, --two-channel-every, --interrupted, --audio\n"
+    "                         the recordings, as for the card command\n"
+    "    and the common options\n";
 
 namespace {
 
