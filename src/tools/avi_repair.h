@@ -1,0 +1,31 @@
+// Rebuilds a recording the viewer cannot play as it is, from its two part files (the header
+// part: "RIFF", size, "AVI " and the "hdrl" list; the movie part: every byte after it):
+//  - an interrupted recording (RIFF size 0) gets its complete chunks, a fresh index and true
+//    sizes; a chunk cut short at the end is dropped with everything after it;
+//  - a recording without sound (video and text streams only) gains a silent PCM stream between
+//    them, its chunks interleaved on the video clock, and the text stream becomes stream 2.
+// The output depends only on the two parts and the two arguments. After a rebuild the RIFF
+// size is the file size less 8 and every list size matches its content.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "avi/byte_sink.h"
+#include "avi/byte_source.h"
+
+namespace vantrel::tools {
+
+// True when an output was written. False when a part cannot be read, the header part is too short
+// for a field the rebuild reads, the first stream's scale or rate or the frame count is 0, an
+// interrupted recording has no complete chunk, or the result would not fit a RIFF file; the
+// output is then empty (it is always created, replacing any file of that name).
+bool AviRepair(const std::string& header_part, const std::string& movie_part,
+               const std::string& output, bool audio_less, uint32_t riff_size);
+
+// The same over any sources and sink; on false nothing was appended to output unless a source
+// failed in the middle of the copy.
+bool RebuildAvi(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::ByteSink& output,
+                bool audio_less, uint32_t riff_size);
+
+}  // namespace vantrel::tools

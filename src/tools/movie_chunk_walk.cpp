@@ -1,0 +1,44 @@
+#include "tools/movie_chunk_walk.h"
+
+#include "avi/byte_order.h"
+#include "avi/four_cc.h"
+
+namespace vantrel::tools {
+
+namespace {
+
+bool IsDataChunk(const uint8_t* id) {
+  return (id[2] == 'd' && id[3] == 'c') || (id[2] == 't' && id[3] == 'x') ||
+         (id[2] == 'w' && id[3] == 'b');
+}
+
+// data_only: stop at the first identifier that names no stream data.
+MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only) {
+  MovieChunkWalk walk;
+  uint8_t list_header[kMovieListHeaderSize];
+  if (!movie.ReadExact(0, list_header, sizeof list_header)) return walk;
+  const uint64_t end = movie.Size();
+  uint64_t position = kMovieListHeaderSize;
+  while (walk.total < limit) {
+    uint8_t header[8];
+    if (!movie.ReadExact(position, header, sizeof header)) break;
+    if (data_only && !IsDataChunk(header)) break;
+    const uint64_t size = 8 + PaddedSize(avi::ReadLe32(header + 4));
+    if (size > end - position) break;  // cut short
+    ++walk.chunk_count;
+    if (avi::ReadLe32(header) == avi::FourCc("00dc")) ++walk.front_video_count;
+    walk.total += size;
+    position += size;
+  }
+  return walk;
+}
+
+}  // namespace
+
+MovieChunkWalk WalkDataChunks(avi::ByteSource& movie) { return Walk(movie, UINT64_MAX, true); }
+
+MovieChunkWalk WalkChunksUpTo(avi::ByteSource& movie, uint64_t limit) {
+  return Walk(movie, limit, false);
+}
+
+}  // namespace vantrel::tools
