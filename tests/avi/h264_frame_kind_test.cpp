@@ -4,9 +4,6 @@
 
 #include <string>
 
-#include "avi/byte_order.h"
-#include "avi/stream_chunk_id.h"
-
 namespace vantrel::avi {
 namespace {
 
@@ -35,21 +32,6 @@ TEST(H264FrameKind, LengthPrefixedUnitsAreWalkedByTheirLengths) {
   EXPECT_EQ(Classify(S("\0\0\x10\0\x06\x05", 6), false), H264FrameKind::kUndecided);
   EXPECT_EQ(Classify(S("\0\0\0\0\x06", 5), true), H264FrameKind::kNotKey);  // zero length
   EXPECT_EQ(Classify(""), H264FrameKind::kNotKey);
-}
-
-TEST(StreamChunkId, ParsesOnlyTwoDigitStreamChunks) {
-  const auto video = ParseStreamChunkId(FourCc("00dc"));
-  ASSERT_TRUE(video);
-  EXPECT_EQ(video->stream, 0u);
-  EXPECT_EQ(video->kind, ChunkKind::kVideo);
-  const auto text = ParseStreamChunkId(FourCc("99tx"));
-  ASSERT_TRUE(text);
-  EXPECT_EQ(text->stream, 99u);
-  EXPECT_EQ(text->kind, ChunkKind::kText);
-  for (const char* id : {"0xdc", "00db", "ix00", "JUNK", "01WB"}) {
-    EXPECT_FALSE(ParseStreamChunkId(ReadLe32(reinterpret_cast<const uint8_t*>(id)))) << id;
-  }
-  EXPECT_EQ(MakeStreamChunkId(12, ChunkKind::kAudio), FourCc("12wb"));
 }
 
 }  // namespace
