@@ -1,0 +1,81 @@
+// The running side of a built graph: it owns the time line (position, rate, running or not),
+// the volume, and each channel's decoder settings, and carries the splitter's pins to the
+// channels the build joined them to. The player calls it from the user-interface thread (and
+// the loader thread while building); its own threads never call out except into the sinks.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+
+#include "playback/channel_image.h"
+#include "playback/decoder_settings.h"
+#include "playback/playback_clock.h"
+#include "playback/splitter_filter.h"
+#include "playback/video_sink.h"
+
+namespace vantrel {
+
+inline constexpr int kMaxChannels = 4;
+
+// Which splitter pin a channel shows and where its pictures go.
+struct VideoChain {
+  size_t pin = 0;
+  VideoSink* sink = nullptr;
+};
+
+// Which splitter pin carries the sound and whether it must be decoded from AAC.
+struct AudioChain {
+  size_t pin = 0;
+  bool aac = false;
+};
+
+struct EngineLayout {
+  std::array<std::optional<VideoChain>, kMaxChannels> video;  // index 0 = channel 1
+  std::optional<AudioChain> audio;
+};
+
+class PlaybackEngine {
+ public:
+  PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now);
+  PlaybackEngine(const PlaybackEngine&) = delete;
+  PlaybackEngine& operator=(const PlaybackEngine&) = delete;
+
+  void Run();
+  void Pause();
+  void Stop();
+  void SetRate(double rate);
+  // 100-ns units; false when nothing is open to seek in.
+  bool SetPosition(int64_t position);
+  int64_t Position() const;
+  int64_t Duration() const;
+
+  // Hundredths of a decibel, -10000 (silence) to 0; kInvalidArgument outside.
+  int32_t SetVolume(int32_t attenuation);
+  int32_t volume() const;
+  // -10000 (left only) to 10000 (right only); kInvalidArgument outside.
+  int32_t SetBalance(int32_t balance);
+
+  // False when the channel (1..4) has no decoder or the id is not a decoder parameter.
+  bool PutDecoderParameter(int channel, int id, int value);
+  std::optional<DecoderSettings> decoder_settings(int channel) const;
+
+  // The channel's current picture at its native size; false when it has none.
+  bool CaptureImage(int channel, ChannelImage* image) const;
+
+ private:
+  bool HasChannel(int channel) const;
+
+  SplitterFilter& splitter_;
+  EngineLayout layout_;
+  mutable std::mutex lock_;
+  PlaybackClock clock_;
+  double rate_ = 1.0;
+  int32_t volume_ = 0;
+  int32_t balance_ = 0;
+  std::array<DecoderSettings, kMaxChannels> settings_;
+};
+
+}  // namespace vantrel
