@@ -26,9 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       const bool rebuilt = tools::RebuildAvi(header, movie, output, audio_less, riff_size);
       const std::string& out = output.bytes();
       if (!rebuilt && !out.empty()) __builtin_trap();
-      if (rebuilt && (out.size() < 8 ||
-                      avi::ReadLe32(reinterpret_cast<const uint8_t*>(out.data()) + 4) !=
-                          out.size() - 8)) {
+      if (rebuilt && (out.size() < 8 || avi::ReadLe32(reinterpret_cast<const uint8_t*>(out.data()) +
+                                                      4) != out.size() - 8)) {
         __builtin_trap();
       }
     }

@@ -17,7 +17,7 @@ namespace vantrel {
 
 struct CardPlayback {
   enum class Kind {
-    kOpen,         // open path with device and value (the splitter's SetCardSource)
+    kOpen,  // open path with device and value (the splitter's SetCardSource)
     kPartsFailed,  // the part files could not be created: "손상된 파일을 복구할 수 없습니다."
   };
   Kind kind = Kind::kOpen;

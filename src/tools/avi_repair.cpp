@@ -85,8 +85,7 @@ class ChunkCopier {
     }
     if (plan_.repair && header[1] == '2') key = true;
 
-    AddIndexEntry(avi::ReadLe32(header), key ? kKeyFrameFlag : 0,
-                  static_cast<uint32_t>(data_size));
+    AddIndexEntry(avi::ReadLe32(header), key ? kKeyFrameFlag : 0, static_cast<uint32_t>(data_size));
     return output_.Append(header, sizeof header) &&
            output_.Append(buffer_.data(), static_cast<size_t>(data_size));
   }
@@ -138,8 +137,8 @@ bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::Byt
     const uint32_t old_size = avi::ReadLe32(list_header + 4);
     plan.walk = WalkChunksUpTo(movie_part, old_size >= 4 ? old_size - 4u : 0u);
   }
-  const auto timing = ComputeRepairTiming(header->scale, header->rate,
-                                          static_cast<uint32_t>(frames), audio_less);
+  const auto timing =
+      ComputeRepairTiming(header->scale, header->rate, static_cast<uint32_t>(frames), audio_less);
   if (!timing) return false;
   plan.frame_step = timing->frame_step;
   plan.silent_count = timing->silent_count;

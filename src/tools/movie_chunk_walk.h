@@ -12,7 +12,7 @@ namespace vantrel::tools {
 inline constexpr uint64_t kMovieListHeaderSize = 12;
 
 struct MovieChunkWalk {
-  uint64_t total = 0;         // bytes of the complete chunks, headers and pad bytes included
+  uint64_t total = 0;  // bytes of the complete chunks, headers and pad bytes included
   uint64_t chunk_count = 0;
   uint64_t front_video_count = 0;  // "00dc" chunks
 };

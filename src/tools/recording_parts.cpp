@@ -80,8 +80,8 @@ std::optional<RecordingFacts> ReadRecordingFacts(avi::ByteSource& source) {
   if (!source.ReadExact(0, start, sizeof start)) return std::nullopt;
   RecordingFacts facts;
   facts.riff_size = avi::ReadLe32(start + 4);
-  facts.header_end = std::min<uint64_t>(20 + static_cast<uint64_t>(avi::ReadLe32(start + 16)),
-                                        source.Size());
+  facts.header_end =
+      std::min<uint64_t>(20 + static_cast<uint64_t>(avi::ReadLe32(start + 16)), source.Size());
   uint8_t type = 0;
   uint8_t count[4];
   facts.audio_less = kTypeOfSecondStream < facts.header_end &&

@@ -18,7 +18,7 @@ inline constexpr uint64_t kTotalFramesOffset = 48;
 inline constexpr uint64_t kStreamCountOffset = 56;
 
 struct RepairHeader {
-  std::vector<uint8_t> bytes;    // the first 20 + header-list size bytes
+  std::vector<uint8_t> bytes;  // the first 20 + header-list size bytes
   uint32_t header_list_size = 0;
   uint64_t main_header_size = 0;  // S
   uint64_t first_list_end = 0;    // 32 + S + 8 + the first stream list's size

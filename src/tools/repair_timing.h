@@ -9,10 +9,10 @@
 namespace vantrel::tools {
 
 struct RepairTiming {
-  double fps = 0;           // rate / scale
-  double seconds = 0;       // T = F / fps
-  int64_t frame_step = 0;   // D = truncate(T * 10000 / F), in 0.1 ms
-  int64_t silent_count = 0; // A = truncate(T * 10) when audio-less, else 0
+  double fps = 0;            // rate / scale
+  double seconds = 0;        // T = F / fps
+  int64_t frame_step = 0;    // D = truncate(T * 10000 / F), in 0.1 ms
+  int64_t silent_count = 0;  // A = truncate(T * 10) when audio-less, else 0
 };
 
 // None for a zero scale, rate or frame count, and when the silent chunks needed would not fit

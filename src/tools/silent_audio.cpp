@@ -9,9 +9,7 @@ namespace vantrel::tools {
 
 namespace {
 
-void Put32(uint8_t* bytes, size_t offset, uint32_t value) {
-  avi::StoreLe32(bytes + offset, value);
-}
+void Put32(uint8_t* bytes, size_t offset, uint32_t value) { avi::StoreLe32(bytes + offset, value); }
 
 void Put16(uint8_t* bytes, size_t offset, uint16_t value) {
   bytes[offset] = static_cast<uint8_t>(value & 0xFF);

@@ -9,7 +9,7 @@
 namespace vantrel::tools {
 
 inline constexpr uint32_t kSilentDataSize = 4410;
-inline constexpr uint32_t kSilentChunkSize = kSilentDataSize + 8;   // 4418 in the movie list
+inline constexpr uint32_t kSilentChunkSize = kSilentDataSize + 8;     // 4418 in the movie list
 inline constexpr uint32_t kSilentChunkTotal = kSilentChunkSize + 16;  // with its index entry
 inline constexpr uint32_t kSilentSamplesPerChunk = 2205;
 inline constexpr size_t kSilentListSize = 100;

@@ -49,8 +49,8 @@ TEST(AviRepair, TwentySecondsWithoutSoundGainTwoHundredSilentChunks) {
   EXPECT_EQ(Le32At(out, 212 + 84), 0x00010001u) << "PCM, mono";
   EXPECT_EQ(out.substr(332, 4), "txts") << "the text stream list follows unchanged";
   EXPECT_EQ(out.substr(0, 212), header.substr(0, 4) + out.substr(4, 4) + header.substr(8, 8) +
-                                    out.substr(16, 4) + header.substr(20, 36) +
-                                    out.substr(56, 4) + header.substr(60, 152));
+                                    out.substr(16, 4) + header.substr(20, 36) + out.substr(56, 4) +
+                                    header.substr(60, 152));
   EXPECT_EQ(out.substr(312), header.substr(212) + out.substr(header.size() + 100));
   // The recorder's RIFF size of this file is its true one; it grows by 4434 x 200 + 100.
   const uint32_t true_riff = static_cast<uint32_t>(header.size() + movie.size() - 8);
@@ -97,8 +97,8 @@ TEST(AviRepair, InterruptedRecordingKeepsItsCompleteChunks) {
   // Three streams (video, audio, text) and a last chunk cut short.
   const std::string header = FakeHeaderPart({"vids", "auds", "txts"}, 0, 1001, 30000, 0);
   std::vector<FakeChunk> chunks = {VideoChunk(7, 9), {"01wb", std::string(100, '\0')},
-                                   {"02tx", "M123"},  VideoChunk(1, 9),
-                                   VideoChunk(1, 9),  {"02tx", "GPRMC"}};
+                                   {"02tx", "M123"}, VideoChunk(1, 9),
+                                   VideoChunk(1, 9), {"02tx", "GPRMC"}};
   std::string movie = FakeMoviePart(chunks, false);
   movie += "00dc";
   movie += std::string("\x40\x00\x00\x00", 4) + "cut";  // 64 bytes announced, 3 present

@@ -54,8 +54,8 @@ TEST(CardRecording, InterruptedAndSoundlessRecordingsAreRebuiltInTheTempFolder) 
     std::filesystem::last_write_time(first.path, stamp - std::chrono::hours(1));
     const CardPlayback second = PrepareCardRecording(entry, device, temp);
     EXPECT_EQ(second.path, first.path);
-    const bool rebuilt_again = std::filesystem::last_write_time(first.path) != stamp -
-                                                                               std::chrono::hours(1);
+    const bool rebuilt_again =
+        std::filesystem::last_write_time(first.path) != stamp - std::chrono::hours(1);
     if (first.action == tools::RepairAction::kRepair) {
       ++repaired;
       EXPECT_EQ(first.path, temp + "/" + entry.name + "_REPAIR.avi");
@@ -83,8 +83,9 @@ TEST(CardRecording, NamesFromTheCardStayInsideTheTempFolder) {
   EXPECT_EQ(tools::SafePartName("REC_20140101_120000_2.avi"), "REC_20140101_120000_2.avi");
   EXPECT_EQ(tools::SafePartName("a.b.avi"), "a.b.avi");
   const std::string folder = "/tmp/vantrel/temp";
-  for (const std::string& name : std::vector<std::string>{"../../etc/passwd", "..\\..\\x.avi", std::string("a\0/b", 4), "x\n.avi", "..", "a/b",
-        "...avi", "\x7f"}) {
+  for (const std::string& name :
+       std::vector<std::string>{"../../etc/passwd", "..\\..\\x.avi", std::string("a\0/b", 4),
+                                "x\n.avi", "..", "a/b", "...avi", "\x7f"}) {
     const RepairFiles files = RepairFilesFor(folder, name, tools::RepairAction::kRepair);
     for (const std::string& path : {files.header_part, files.movie_part, files.output}) {
       const std::string leaf = path.substr(folder.size() + 1);

@@ -96,8 +96,8 @@ ParsedRecording ParseRepaired(const std::string& bytes) {
     parsed.chunks.push_back({bytes.substr(at, 4), size, at - movie - 8});
     at += 8 + size + (size & 1);
   }
-  const bool movie_fits = at == movie_end && movie_end + 8 <= bytes.size() &&
-                          bytes.compare(movie_end, 4, "idx1") == 0;
+  const bool movie_fits =
+      at == movie_end && movie_end + 8 <= bytes.size() && bytes.compare(movie_end, 4, "idx1") == 0;
   if (!movie_fits) return parsed;
   const uint64_t index_size = Le32At(bytes, movie_end + 4);
   for (uint64_t e = movie_end + 8; e + 16 <= movie_end + 8 + index_size && e + 16 <= bytes.size();
@@ -105,8 +105,8 @@ ParsedRecording ParseRepaired(const std::string& bytes) {
     parsed.index.push_back(
         {bytes.substr(e, 4), Le32At(bytes, e + 4), Le32At(bytes, e + 8), Le32At(bytes, e + 12)});
   }
-  parsed.sizes_agree = Le32At(bytes, 4) == bytes.size() - 8 &&
-                       movie_end + 8 + index_size == bytes.size();
+  parsed.sizes_agree =
+      Le32At(bytes, 4) == bytes.size() - 8 && movie_end + 8 + index_size == bytes.size();
   return parsed;
 }
 
