@@ -24,6 +24,7 @@
 #include "lyfs/device_opener.h"
 #include "lyfs/file_access.h"
 #include "lyfs/lyfs.h"
+#include "lyfs/opened_device.h"
 #include "lyfs/partition_table.h"
 #include "lyfs/result_text.h"
 
@@ -37,25 +38,6 @@ int Fail(const std::string& what, int result) {
   std::fprintf(stderr, "vantrel-cli: lyfs %s: %s\n", what.c_str(), lyfs::ResultText(result));
   return 1;
 }
-
-// A card opened the way the card reader opens it; closed when it goes out of scope.
-class OpenCard {
- public:
-  explicit OpenCard(const std::string& path)
-      : result_(QX_LyFS_Device_Open(path.c_str(), LYFS_OPEN_READ_WRITE, block_.data())) {}
-  ~OpenCard() {
-    if (result_ == LYFS_OK) QX_LyFS_Device_Close(block_.data());
-  }
-  OpenCard(const OpenCard&) = delete;
-  OpenCard& operator=(const OpenCard&) = delete;
-
-  int result() const { return result_; }
-  void* block() { return block_.data(); }
-
- private:
-  std::array<uint8_t, LYFS_DEVICE_BLOCK_SIZE> block_{};
-  int result_;
-};
 
 struct ListedFile {
   std::string name;
@@ -86,7 +68,7 @@ void ListDirectory(void* block, const std::string& directory, OnCall on_call, On
 
 int List(const Words& words) {
   if (words.empty()) return Fail("ls", LYFS_ERROR_ARGUMENT);
-  OpenCard card(words[0]);
+  lyfs::OpenedDevice card(words[0]);
   if (card.result() != LYFS_OK) return Fail("ls " + words[0], card.result());
   std::vector<std::string> directories(words.begin() + 1, words.end());
   if (directories.empty())
@@ -110,7 +92,7 @@ int Get(const Words& words) {
   const std::string& path = words[1];
   const size_t slash = path.find('/', 1);
   if (slash == std::string::npos) return Fail("get " + path, LYFS_ERROR_ARGUMENT);
-  OpenCard card(words[0]);
+  lyfs::OpenedDevice card(words[0]);
   if (card.result() != LYFS_OK) return Fail("get " + words[0], card.result());
   const std::string directory = path.substr(1, slash - 1);
   const std::string name = path.substr(slash + 1);
@@ -141,7 +123,7 @@ int Get(const Words& words) {
 
 int Put(const Words& words) {
   if (words.size() < 3) return Fail("put", LYFS_ERROR_ARGUMENT);
-  OpenCard card(words[0]);
+  lyfs::OpenedDevice card(words[0]);
   if (card.result() != LYFS_OK) return Fail("put " + words[0], card.result());
   const std::string& directory = words[1];
   for (size_t i = 2; i < words.size(); ++i) {

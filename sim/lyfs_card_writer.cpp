@@ -12,6 +12,7 @@
 #include "device/lyfs_partition_format.h"
 #include "lyfs/file_access.h"
 #include "lyfs/lyfs.h"
+#include "lyfs/opened_device.h"
 #include "lyfs/result_text.h"
 #include "sim/fat_partition.h"
 #include "sim/file_digest.h"
@@ -100,29 +101,10 @@ bool PutSetupFile(const std::string& image, std::string_view model, const WorkFo
   return CopyIntoFat(image, *partition, local, "setup.cfg", error);
 }
 
-// The card opened for writing as the recorder opens it; closed at the end of its scope.
-class OpenCard {
- public:
-  explicit OpenCard(const std::string& image)
-      : result_(QX_LyFS_Device_Open(image.c_str(), LYFS_OPEN_READ_WRITE, block_.data())) {}
-  ~OpenCard() {
-    if (result_ == LYFS_OK) QX_LyFS_Device_Close(block_.data());
-  }
-  OpenCard(const OpenCard&) = delete;
-  OpenCard& operator=(const OpenCard&) = delete;
-
-  int result() const { return result_; }
-  void* block() { return block_.data(); }
-
- private:
-  std::array<uint8_t, LYFS_DEVICE_BLOCK_SIZE> block_{};
-  int result_;
-};
-
 bool PutRecordings(const std::string& image, const LyfsCardDescription& card,
                    const std::vector<PlannedRecording>& plan, const WorkFolder& work,
                    std::string* error, std::vector<WrittenCardFile>* written) {
-  OpenCard opened(image);
+  lyfs::OpenedDevice opened(image);
   if (opened.result() != LYFS_OK) {
     *error =
         std::string("the formatted card cannot be opened: ") + lyfs::ResultText(opened.result());

@@ -38,17 +38,6 @@ std::string Pattern(size_t size, uint32_t seed) {
   return bytes;
 }
 
-OpenedCard::OpenedCard(const std::string& path, int mode)
-    : result_(QX_LyFS_Device_Open(path.c_str(), mode, block_.data())) {}
-
-OpenedCard::~OpenedCard() { Close(); }
-
-int OpenedCard::Close() {
-  if (result_ != LYFS_OK) return LYFS_ERROR_HANDLE;
-  result_ = LYFS_ERROR_HANDLE;
-  return QX_LyFS_Device_Close(block_.data());
-}
-
 Listing ListDirectory(void* block, const std::string& directory) {
   Listing listing;
   std::vector<uint8_t> buffer(LYFS_LIST_BUFFER_SIZE);

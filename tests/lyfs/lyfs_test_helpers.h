@@ -9,6 +9,7 @@
 
 #include "lyfs/folder_split.h"
 #include "lyfs/lyfs.h"
+#include "lyfs/opened_device.h"
 
 namespace vantrel::test {
 
@@ -23,22 +24,7 @@ int MakeLyfsCard(const std::string& path, const std::vector<lyfs::FolderSplitEnt
 std::string Pattern(size_t size, uint32_t seed);
 
 // A device block opened with the card reader's mode; closed at the end of its scope.
-class OpenedCard {
- public:
-  explicit OpenedCard(const std::string& path, int mode = LYFS_OPEN_READ_WRITE);
-  ~OpenedCard();
-  OpenedCard(const OpenedCard&) = delete;
-  OpenedCard& operator=(const OpenedCard&) = delete;
-
-  int result() const { return result_; }
-  void* block() { return block_.data(); }
-  // Closes early; the destructor then does nothing.
-  int Close();
-
- private:
-  std::array<uint8_t, LYFS_DEVICE_BLOCK_SIZE> block_{};
-  int result_;
-};
+using OpenedCard = lyfs::OpenedDevice;
 
 struct ListedRecord {
   std::string name;
