@@ -1,37 +1,17 @@
 #include "sim/aac_encoder.h"
 
+#include "sim/encoder_codec.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/error.h>
 #include <libavutil/frame.h>
 #include <libavutil/log.h>
 }
 
 namespace vantrel::sim {
 
-struct AacEncoder::Codec {
-  AVCodecContext* context = nullptr;
-  AVFrame* frame = nullptr;
-  AVPacket* packet = nullptr;
-  ~Codec() {
-    av_packet_free(&packet);
-    av_frame_free(&frame);
-    avcodec_free_context(&context);
-  }
-};
-
-namespace {
-
-std::string AvErrorText(int code) {
-  char text[AV_ERROR_MAX_STRING_SIZE] = {};
-  av_strerror(code, text, sizeof text);
-  return text;
-}
-
-}  // namespace
-
-AacEncoder::AacEncoder(std::unique_ptr<Codec> codec) : codec_(std::move(codec)) {}
+AacEncoder::AacEncoder(std::unique_ptr<EncoderCodec> codec) : codec_(std::move(codec)) {}
 AacEncoder::~AacEncoder() = default;
 
 std::unique_ptr<AacEncoder> AacEncoder::Open(int sample_rate, int64_t bit_rate,
@@ -41,11 +21,8 @@ std::unique_ptr<AacEncoder> AacEncoder::Open(int sample_rate, int64_t bit_rate,
     *error = "libavcodec has no aac encoder";
     return nullptr;
   }
-  auto codec = std::make_unique<Codec>();
-  codec->context = avcodec_alloc_context3(aac);
-  codec->frame = av_frame_alloc();
-  codec->packet = av_packet_alloc();
-  if (codec->context == nullptr || codec->frame == nullptr || codec->packet == nullptr) {
+  auto codec = EncoderCodec::Allocate(aac);
+  if (codec == nullptr) {
     *error = "out of memory";
     return nullptr;
   }

@@ -10,6 +10,8 @@
 
 namespace vantrel::sim {
 
+struct EncoderCodec;
+
 class AacEncoder {
  public:
   static constexpr int kFrameSamples = 1024;
@@ -30,12 +32,11 @@ class AacEncoder {
   bool Finish(std::vector<std::vector<uint8_t>>* packets, std::string* error);
 
  private:
-  struct Codec;
-  explicit AacEncoder(std::unique_ptr<Codec> codec);
+  explicit AacEncoder(std::unique_ptr<EncoderCodec> codec);
   bool SendFrame(int count, std::vector<std::vector<uint8_t>>* packets, std::string* error);
   bool Drain(std::vector<std::vector<uint8_t>>* packets, std::string* error);
 
-  std::unique_ptr<Codec> codec_;
+  std::unique_ptr<EncoderCodec> codec_;
   std::vector<uint8_t> config_;
   std::vector<int16_t> pending_;
   int64_t next_pts_ = 0;

@@ -1,11 +1,12 @@
 #include "sim/video_encoder.h"
 
+#include "sim/encoder_codec.h"
+
 #include <algorithm>
 #include <cstdint>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
-#include <libavutil/error.h>
 #include <libavutil/frame.h>
 #include <libavutil/log.h>
 #include <libavutil/opt.h>
@@ -13,28 +14,7 @@ extern "C" {
 
 namespace vantrel::sim {
 
-struct VideoEncoder::Codec {
-  AVCodecContext* context = nullptr;
-  AVFrame* frame = nullptr;
-  AVPacket* packet = nullptr;
-  ~Codec() {
-    av_packet_free(&packet);
-    av_frame_free(&frame);
-    avcodec_free_context(&context);
-  }
-};
-
-namespace {
-
-std::string AvErrorText(int code) {
-  char text[AV_ERROR_MAX_STRING_SIZE] = {};
-  av_strerror(code, text, sizeof text);
-  return text;
-}
-
-}  // namespace
-
-VideoEncoder::VideoEncoder(std::unique_ptr<Codec> codec) : codec_(std::move(codec)) {}
+VideoEncoder::VideoEncoder(std::unique_ptr<EncoderCodec> codec) : codec_(std::move(codec)) {}
 VideoEncoder::~VideoEncoder() = default;
 
 std::unique_ptr<VideoEncoder> VideoEncoder::Open(const VideoEncoderSettings& settings,
@@ -44,11 +24,8 @@ std::unique_ptr<VideoEncoder> VideoEncoder::Open(const VideoEncoderSettings& set
     *error = "libavcodec has no libx264 encoder";
     return nullptr;
   }
-  auto codec = std::make_unique<Codec>();
-  codec->context = avcodec_alloc_context3(x264);
-  codec->frame = av_frame_alloc();
-  codec->packet = av_packet_alloc();
-  if (codec->context == nullptr || codec->frame == nullptr || codec->packet == nullptr) {
+  auto codec = EncoderCodec::Allocate(x264);
+  if (codec == nullptr) {
     *error = "out of memory";
     return nullptr;
   }

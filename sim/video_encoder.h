@@ -12,6 +12,8 @@
 
 namespace vantrel::sim {
 
+struct EncoderCodec;
+
 struct VideoEncoderSettings {
   int width = 320;
   int height = 180;
@@ -46,11 +48,10 @@ class VideoEncoder {
   bool Finish(std::vector<EncodedFrame>* out, std::string* error);
 
  private:
-  struct Codec;
-  explicit VideoEncoder(std::unique_ptr<Codec> codec);
+  explicit VideoEncoder(std::unique_ptr<EncoderCodec> codec);
   bool Send(bool flush, std::vector<EncodedFrame>* out, std::string* error);
 
-  std::unique_ptr<Codec> codec_;
+  std::unique_ptr<EncoderCodec> codec_;
   int64_t next_pts_ = 0;
 };
 
