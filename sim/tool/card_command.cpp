@@ -2,6 +2,7 @@
 // path of every recording written, relative to the card's root, in time order.
 #include <cstdio>
 
+#include "card_mix_options.h"
 #include "recording_options.h"
 #include "sim/card_writer.h"
 
@@ -26,9 +27,7 @@ int Fail(int code, const std::string& message) {
 }  // namespace
 
 int CardCommand(const Words& words) {
-  const std::set<std::string> own = {
-      "rec", "evt", "prk", "mot", "mdi", "two-channel-every", "interrupted", "audio"};
-  const std::set<std::string> valued = Join(kCommonValued, own);
+  const std::set<std::string> valued = Join(kCommonValued, kCardMixValued);
   const std::string unknown = UnknownOption(words, valued, kCommonFlags);
   if (!unknown.empty()) return Fail(2, "unknown option " + unknown);
   const cli::Arguments arguments(words, valued);
@@ -38,33 +37,7 @@ int CardCommand(const Words& words) {
   CardDescription card;
   std::string error;
   if (!ApplyCommonOptions(arguments, &card.template_recording, &error)) return Fail(2, error);
-  for (KindCount& count : card.counts) {
-    std::string name = count.kind;
-    for (char& c : name) c = static_cast<char>(c - 'A' + 'a');
-    long long value = count.count;
-    if (!ReadInteger(arguments, name, 0, 10000, &value, &error)) return Fail(2, error);
-    count.count = static_cast<int>(value);
-  }
-  long long every = card.two_channel_every, interrupted = card.interrupted;
-  if (!ReadInteger(arguments, "two-channel-every", 0, 10000, &every, &error) ||
-      !ReadInteger(arguments, "interrupted", 0, 10000, &interrupted, &error)) {
-    return Fail(2, error);
-  }
-  card.two_channel_every = static_cast<int>(every);
-  card.interrupted = static_cast<int>(interrupted);
-  if (const auto audio = arguments.Value("audio")) {
-    if (*audio == "none") {
-      card.audio = CardAudio::kNone;
-    } else if (*audio == "pcm") {
-      card.audio = CardAudio::kPcm;
-    } else if (*audio == "aac") {
-      card.audio = CardAudio::kAac;
-    } else if (*audio == "mixed") {
-      card.audio = CardAudio::kMixed;
-    } else {
-      return Fail(2, "--audio needs none, pcm, aac or mixed");
-    }
-  }
+  if (!ApplyCardMixOptions(arguments, &card, &error)) return Fail(2, error);
   if (PlanCard(card, &error).empty() && !error.empty()) return Fail(2, error);
 
   std::vector<std::string> written;

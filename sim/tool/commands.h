@@ -13,7 +13,7 @@ int RecordingCommand(const Words& words);
 int CardCommand(const Words& words);
 int LyfsCardCommand(const Words& words);
 
-// The options' help text of each command and of the options common to both, for --help.
+// The options' help text of each command and of the options common to all of them, for --help.
 extern const char kRecordingHelp[];
 extern const char kCardHelp[];
 extern const char kLyfsCardHelp[];

@@ -33,7 +33,7 @@ int Usage(std::FILE* out, bool with_help) {
     if (with_help) std::fprintf(out, "%s\n", command.help);
   }
   if (with_help) {
-    std::fprintf(out, "  common options of both commands:\n%s", vantrel::sim::tool::kCommonHelp);
+    std::fprintf(out, "  common options of every command:\n%s", vantrel::sim::tool::kCommonHelp);
   } else {
     std::fputs("dashcam-sim --help describes the options.\n", out);
   }
