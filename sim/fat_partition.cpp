@@ -45,8 +45,14 @@ bool FormatFatPartition(const std::string& image, const FatPartition& partition,
                         const std::string& label, std::string* error) {
   // The hidden sectors say where the partition starts, as on a card partitioned by a system.
   const std::string start = std::to_string(partition.start_sector);
-  return Run({"mkfs.fat", "-F", "32", "-n", label, "-h", start, "--offset", start, LocalPath(image),
-              std::to_string(partition.sectors / 2)},
+  // mkfs.fat sizes its clusters by the whole image, not by the partition, so on a large card the
+  // small FAT32 partition would get too few clusters for FAT32 and mtools would refuse it. The
+  // cluster size is therefore chosen for the partition itself, as the system's own formatter
+  // does: 512 bytes up to 260 MiB, 4 KiB above.
+  constexpr uint64_t kSmallFat32Sectors = uint64_t{260} << 11;
+  const std::string sectors_per_cluster = partition.sectors <= kSmallFat32Sectors ? "1" : "8";
+  return Run({"mkfs.fat", "-F", "32", "-s", sectors_per_cluster, "-n", label, "-h", start,
+              "--offset", start, LocalPath(image), std::to_string(partition.sectors / 2)},
              error);
 }
 
