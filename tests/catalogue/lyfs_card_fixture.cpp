@@ -64,16 +64,6 @@ bool MakeLyfsCardImage(const std::string& path, uint32_t size_mib,
   return !error && Partition(path) == LYFS_OK && PutFiles(path, files);
 }
 
-std::string Pattern(size_t size, uint32_t seed) {
-  std::string bytes(size, '\0');
-  uint32_t state = seed * 2654435761u + 1;
-  for (char& byte : bytes) {
-    state = state * 1103515245u + 12345u;
-    byte = static_cast<char>(state >> 24);
-  }
-  return bytes;
-}
-
 std::optional<bool> AsOrdinaryUser(const std::function<bool()>& check) {
   if (::geteuid() != 0) return check();
   const pid_t child = ::fork();

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "byte_pattern.h"
+
 namespace vantrel::test {
 
 struct CardFile {
@@ -22,9 +24,6 @@ struct CardFile {
 // in order. False when any step fails.
 bool MakeLyfsCardImage(const std::string& path, uint32_t size_mib,
                        const std::vector<CardFile>& files);
-
-// Bytes that differ from one offset and seed to the next.
-std::string Pattern(size_t size, uint32_t seed);
 
 // The result of check() run in a child process as the user "nobody" when this process is root
 // (so file permissions apply), else run here. None when the child cannot be made.

@@ -28,16 +28,6 @@ int MakeLyfsCard(const std::string& path, const std::vector<lyfs::FolderSplitEnt
   return QX_LyFS_Format(path.c_str(), path.c_str(), 2, LYFS_FORMAT_QUICK, block.data(), 0);
 }
 
-std::string Pattern(size_t size, uint32_t seed) {
-  std::string bytes(size, '\0');
-  uint32_t state = seed * 2654435761u + 1;
-  for (size_t i = 0; i < size; ++i) {
-    state = state * 1103515245u + 12345u;
-    bytes[i] = static_cast<char>(state >> 24);
-  }
-  return bytes;
-}
-
 Listing ListDirectory(void* block, const std::string& directory) {
   Listing listing;
   std::vector<uint8_t> buffer(LYFS_LIST_BUFFER_SIZE);

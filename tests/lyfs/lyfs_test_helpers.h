@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "byte_pattern.h"
 #include "lyfs/folder_split.h"
 #include "lyfs/lyfs.h"
 #include "lyfs/opened_device.h"
@@ -19,9 +20,6 @@ std::vector<lyfs::FolderSplitEntry> SmallSplit();
 // Partitions the device at `path` (1 MiB partition 1, partition 2 to the end) and formats
 // partition 2 with `split`. LYFS_OK or the first failing call's result.
 int MakeLyfsCard(const std::string& path, const std::vector<lyfs::FolderSplitEntry>& split);
-
-// Bytes that differ from one offset and seed to the next.
-std::string Pattern(size_t size, uint32_t seed);
 
 // A device block opened with the card reader's mode; closed at the end of its scope.
 using OpenedCard = lyfs::OpenedDevice;
