@@ -5,20 +5,23 @@
 #include <dlfcn.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/executable_folder.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace vantrel {
 namespace {
 
+using test::ErrorOutput;
+using test::ProgramRun;
+using test::RunProgram;
 using test::TempDir;
+using test::ToolPath;
 using test::WriteFile;
 
 // Every text id the viewer looks up.
@@ -48,25 +51,11 @@ std::set<uint32_t> IdsOfLibrary(const std::string& path) {
   return ids;
 }
 
-struct CommandResult {
-  int status = -1;
-  std::string out;
-};
-
-// Runs a shell command line and collects its standard output and exit status.
-CommandResult RunCommand(const std::string& command) {
-  CommandResult run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+// "vantrel-cli text WORDS...".
+ProgramRun Text(std::vector<std::string> words) {
+  words.insert(words.begin(), "text");
+  return RunProgram(ToolPath("vantrel-cli"), words);
 }
-
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 std::string Repeat(const std::string& piece, size_t times) {
   std::string text;
@@ -167,17 +156,18 @@ class StringTableTool : public ::testing::Test {
     const auto output_path = folder_.path() / "table.c";
     std::filesystem::remove(output_path);
     EXPECT_TRUE(WriteFile(table_path, table));
-    std::string command = Quoted(BinFolder() + "/vantrel-string-table");
+    std::vector<std::string> words;
     if (!reference.empty()) {
       EXPECT_TRUE(WriteFile(folder_.path() / "reference.txt", reference));
-      command += " --reference " + Quoted(folder_.File("reference.txt"));
+      words = {"--reference", folder_.File("reference.txt")};
     }
-    command += " " + Quoted(table_path.string()) + " " + Quoted(output_path.string()) + " 2>&1";
-    const CommandResult run = RunCommand(command);
-    messages_ = run.out;
+    words.insert(words.end(), {table_path.string(), output_path.string()});
+    const ProgramRun run =
+        RunProgram(ToolPath("vantrel-string-table"), words, ErrorOutput::kMerged);
+    messages_ = run.output;
     const bool made = std::filesystem::exists(output_path);
-    EXPECT_EQ(made, run.status == 0) << messages_;
-    return run.status == 0;
+    EXPECT_EQ(made, run.exit_code == 0) << messages_;
+    return run.exit_code == 0;
   }
 
   TempDir folder_;
@@ -225,31 +215,37 @@ TEST_F(StringTableTool, RequiresTheIdsOfTheReferenceTable) {
 }
 
 TEST(TextCommand, PrintsTheTextOfALanguage) {
-  const std::string cli = Quoted(BinFolder() + "/vantrel-cli") + " text ";
-  const CommandResult korean = RunCommand(cli + "103 --language 1");
-  EXPECT_EQ(korean.status, 0);
-  EXPECT_EQ(korean.out, "Windows 소켓을 초기화하지 못했습니다.\n");
+  const ProgramRun korean = Text({"103", "--language", "1"});
+  EXPECT_EQ(korean.exit_code, 0);
+  EXPECT_EQ(korean.output, "Windows 소켓을 초기화하지 못했습니다.\n");
 
-  const CommandResult english = RunCommand(cli + "101");
-  EXPECT_EQ(english.status, 0);
-  EXPECT_EQ(english.out, *LoadLanguageString(kEnglish, 101) + "\n");
+  const ProgramRun english = Text({"101"});
+  EXPECT_EQ(english.exit_code, 0);
+  EXPECT_EQ(english.output, *LoadLanguageString(kEnglish, 101) + "\n");
 
-  const CommandResult japanese = RunCommand(cli + "--language 3 251");
-  EXPECT_EQ(japanese.status, 0);
-  EXPECT_EQ(japanese.out, *LoadLanguageString(kJapanese, 251) + "\n");
+  const ProgramRun japanese = Text({"--language", "3", "251"});
+  EXPECT_EQ(japanese.exit_code, 0);
+  EXPECT_EQ(japanese.output, *LoadLanguageString(kJapanese, 251) + "\n");
 }
 
 TEST(TextCommand, ExitsWithOneWithoutTextAndTwoOnBadWords) {
-  const std::string cli = Quoted(BinFolder() + "/vantrel-cli") + " text ";
-  for (const std::string words :
-       {"104", "101 --language 7", "101 --language -1", "101 --language 4294967296"}) {
-    const CommandResult run = RunCommand(cli + words + " 2>/dev/null");
-    EXPECT_EQ(run.status, 1) << words;
-    EXPECT_EQ(run.out, "") << words;
+  for (const std::vector<std::string>& words :
+       std::vector<std::vector<std::string>>{{"104"},
+                                             {"101", "--language", "7"},
+                                             {"101", "--language", "-1"},
+                                             {"101", "--language", "4294967296"}}) {
+    const ProgramRun run = Text(words);
+    EXPECT_EQ(run.exit_code, 1) << ::testing::PrintToString(words);
+    EXPECT_EQ(run.output, "") << ::testing::PrintToString(words);
   }
-  for (const std::string words :
-       {"", "abc", "-5", "101 102", "101 --language", "101 --language x"}) {
-    EXPECT_EQ(RunCommand(cli + words + " 2>/dev/null").status, 2) << words;
+  for (const std::vector<std::string>& words :
+       std::vector<std::vector<std::string>>{{},
+                                             {"abc"},
+                                             {"-5"},
+                                             {"101", "102"},
+                                             {"101", "--language"},
+                                             {"101", "--language", "x"}}) {
+    EXPECT_EQ(Text(words).exit_code, 2) << ::testing::PrintToString(words);
   }
 }
 

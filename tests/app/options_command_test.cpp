@@ -1,41 +1,25 @@
 // Runs the built vantrel-cli, which sits beside the test executable, as a user's script would.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "platform/executable_folder.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace vantrel {
 namespace {
 
-struct Outcome {
-  int exit_code = -1;
-  std::string out, err;
-};
-
-std::string Quoted(const std::string& word) {
-  std::string quoted = "'";
-  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using test::ProgramRun;
 
 class OptionsCommandTest : public ::testing::Test {
  protected:
   // Runs "vantrel-cli options WORDS..." with its home and XDG folders inside the test folder.
-  Outcome Run(const std::vector<std::string>& words) {
-    std::string command = "HOME=" + Quoted(home()) +
-                          " XDG_CONFIG_HOME=" + Quoted(home() + "/.config") + " " +
-                          Quoted(platform::ExecutableFolder() + "/vantrel-cli") + " options";
-    for (const std::string& word : words) command += " " + Quoted(word);
-    command += " >" + Quoted(File("out")) + " 2>" + Quoted(File("err"));
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadFile(File("out")),
-            test::ReadFile(File("err"))};
+  ProgramRun Run(std::vector<std::string> words) {
+    words.insert(words.begin(), "options");
+    return test::RunProgram(test::ToolPath("vantrel-cli"), words, test::ErrorOutput::kSeparate,
+                            {{"HOME", home()}, {"XDG_CONFIG_HOME", home() + "/.config"}});
   }
   std::string home() const { return dir_.File("home"); }
   std::string File(const std::string& name) const { return dir_.File(name); }
@@ -46,18 +30,18 @@ class OptionsCommandTest : public ::testing::Test {
 TEST_F(OptionsCommandTest, ReadPrintsTheSixValuesAndTellsWhetherTheFileOpened) {
   ASSERT_TRUE(test::WriteFile(File("option.ini"),
                               "[OPTION]\r\nMODEL=4\r\nSAVE_DIRECTORY=/x y\r\nREAR_MIRROR=1z\r\n"));
-  Outcome outcome = Run({"read", File("option.ini")});
+  ProgramRun outcome = Run({"read", File("option.ini")});
   EXPECT_EQ(outcome.exit_code, 0);
-  EXPECT_EQ(outcome.out,
+  EXPECT_EQ(outcome.output,
             "SAVE_DIRECTORY\t/x y\nPLAY_VALUE\t5\nREAR_MIRROR\t1\nLANGUAGE\t1\n"
             "DEFAULT_LANGUAGE\t0\nMODEL\t4\n");
 
   outcome = Run({"read", File("config/option.ini")});
   EXPECT_EQ(outcome.exit_code, 1);
-  EXPECT_EQ(outcome.out,
+  EXPECT_EQ(outcome.output,
             "SAVE_DIRECTORY\t\nPLAY_VALUE\t5\nREAR_MIRROR\t0\nLANGUAGE\t1\n"
             "DEFAULT_LANGUAGE\t0\nMODEL\t0\n");
-  EXPECT_EQ(outcome.err, "") << "a missing file is not reported";
+  EXPECT_EQ(outcome.error, "") << "a missing file is not reported";
 }
 
 TEST_F(OptionsCommandTest, AnEmptySaveDirectoryBecomesTheCaptureFolderInTheDocuments) {
@@ -67,11 +51,11 @@ TEST_F(OptionsCommandTest, AnEmptySaveDirectoryBecomesTheCaptureFolderInTheDocum
 
   // Only the last level is made: without a documents folder nothing is created.
   std::filesystem::create_directory(home());
-  EXPECT_EQ(first_line(Run({"read", File("option.ini")}).out), "SAVE_DIRECTORY\t" + capture);
+  EXPECT_EQ(first_line(Run({"read", File("option.ini")}).output), "SAVE_DIRECTORY\t" + capture);
   EXPECT_FALSE(std::filesystem::exists(home() + "/Documents"));
 
   std::filesystem::create_directory(home() + "/Documents");
-  EXPECT_EQ(first_line(Run({"read", File("option.ini")}).out), "SAVE_DIRECTORY\t" + capture);
+  EXPECT_EQ(first_line(Run({"read", File("option.ini")}).output), "SAVE_DIRECTORY\t" + capture);
   EXPECT_TRUE(std::filesystem::is_directory(capture));
 }
 
@@ -86,9 +70,9 @@ TEST_F(OptionsCommandTest, WriteStoresTheFreshValuesWithOverridesOrFails) {
               "\r\nSAVE_DIRECTORY=/p q\r\nPLAY_VALUE=-10\r\nUSE_LOG=FALSE\r\nLOG_LEVEL=3\r\n"
               "LOG_TYPE=3\r\nREAR_MIRROR=1\r\nLANGUAGE=2\r\nDEFAULT_LANGUAGE=9\r\nMODEL=3\r\n"));
 
-  const Outcome outcome = Run({"write", File("config/option.ini")});
+  const ProgramRun outcome = Run({"write", File("config/option.ini")});
   EXPECT_EQ(outcome.exit_code, 1);
-  EXPECT_EQ(outcome.err, "실패\n");
+  EXPECT_EQ(outcome.error, "실패\n");
 }
 
 TEST_F(OptionsCommandTest, MalformedWordsAreUsageErrorsThatWriteNothing) {
@@ -100,9 +84,9 @@ TEST_F(OptionsCommandTest, MalformedWordsAreUsageErrorsThatWriteNothing) {
            {"write", File("x.ini"), "MODEL=1x"},
            {"write", File("x.ini"), "PLAY_VALUE=99999999999"},
        }) {
-    const Outcome outcome = Run(words);
+    const ProgramRun outcome = Run(words);
     EXPECT_EQ(outcome.exit_code, 2) << ::testing::PrintToString(words);
-    EXPECT_NE(outcome.err.find("usage:"), std::string::npos);
+    EXPECT_NE(outcome.error.find("usage:"), std::string::npos);
   }
   EXPECT_FALSE(std::filesystem::exists(File("x.ini")));
 }

@@ -2,7 +2,6 @@
 // them: the command-line tool lists, scans and copies every recording unchanged, and the splitter
 // reads a recording straight from the card exactly as it reads the same file from disk.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <map>
@@ -18,35 +17,16 @@
 #include "platform/volume_provider_linux.h"
 #include "platform/volume_provider_simulated.h"
 #include "playback/stream_splitter.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace vantrel {
 namespace {
 
-struct ProgramRun {
-  std::string output;  // standard output only
-  int exit_code = -1;
-};
+using test::ProgramRun;
+using test::RunProgram;
 
-ProgramRun Execute(const std::string& program, const std::vector<std::string>& words) {
-  std::string command;
-  for (size_t i = 0; i <= words.size(); ++i) {
-    command += " '";
-    for (char c : i == 0 ? program : words[i - 1]) {
-      command += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    command += "'";
-  }
-  ProgramRun run;
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    run.output.append(buffer, got);
-  const int status = pclose(pipe);
-  if (WIFEXITED(status)) run.exit_code = WEXITSTATUS(status);
-  return run;
-}
+const std::string kCli = test::ToolPath("vantrel-cli");
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -66,7 +46,7 @@ class CardRecordingsTest : public ::testing::Test {
   bool MakeCard(std::vector<std::string> options) {
     options.insert(options.begin(), {"lyfs-card", image_, "--size-mib", "160", "--seconds", "1",
                                      "--cards", cards_, "--list", list_});
-    if (Execute(DASHCAM_SIM, options).exit_code != 0) return false;
+    if (RunProgram(test::ToolPath("dashcam-sim"), options).exit_code != 0) return false;
     for (const std::string& line : Split(test::ReadFile(list_), '\n')) {
       const std::vector<std::string> fields = Split(line, '\t');
       if (fields.size() != 4) return false;
@@ -79,8 +59,7 @@ class CardRecordingsTest : public ::testing::Test {
   std::string CopyOut(const std::string& directory, const std::string& name) {
     const std::string out = dir_.File(name + ".out");
     EXPECT_EQ(
-        Execute(VANTREL_CLI, {"lyfs", "get", image_, "/" + directory + "/" + name, out}).exit_code,
-        0)
+        RunProgram(kCli, {"lyfs", "get", image_, "/" + directory + "/" + name, out}).exit_code, 0)
         << name;
     return out;
   }
@@ -98,7 +77,7 @@ TEST_F(CardRecordingsTest, ToolListsScansAndCopiesEveryRecordingUnchanged) {
   ASSERT_EQ(manifest_.size(), 8u);
 
   std::multiset<std::string> listed, expected;
-  for (const std::string& line : Split(Execute(VANTREL_CLI, {"lyfs", "ls", image_}).output, '\n')) {
+  for (const std::string& line : Split(RunProgram(kCli, {"lyfs", "ls", image_}).output, '\n')) {
     const std::vector<std::string> fields = Split(line, '\t');
     if (fields[0] == "file") listed.insert(fields[1] + '\t' + fields[3] + '\t' + fields[4]);
   }
@@ -107,12 +86,12 @@ TEST_F(CardRecordingsTest, ToolListsScansAndCopiesEveryRecordingUnchanged) {
   }
   EXPECT_EQ(listed, expected);
 
-  const ProgramRun sources = Execute(VANTREL_CLI, {"sources", "--cards", cards_});
+  const ProgramRun sources = RunProgram(kCli, {"sources", "--cards", cards_});
   EXPECT_EQ(sources.exit_code, 0);
   EXPECT_EQ(sources.output, "source\t0\t1\t" + image_ + ".root/\t" + image_ +
                                 "\nsource\t1\t2\t내 컴퓨터에서 찾기\t\n");
 
-  const ProgramRun scan = Execute(VANTREL_CLI, {"scan", "--source", "0", "--cards", cards_});
+  const ProgramRun scan = RunProgram(kCli, {"scan", "--source", "0", "--cards", cards_});
   EXPECT_EQ(scan.exit_code, 0);
   const std::map<std::string, int> groups = {
       {"NORMAL", 0}, {"INFINITE", 1}, {"EVENT", 2}, {"PARKING", 3}};
@@ -134,14 +113,14 @@ TEST_F(CardRecordingsTest, ToolListsScansAndCopiesEveryRecordingUnchanged) {
   }
 
   for (const ManifestLine& file : manifest_) {
-    const ProgramRun sum = Execute("sha256sum", {CopyOut(file.directory, file.name)});
+    const ProgramRun sum = RunProgram("sha256sum", {CopyOut(file.directory, file.name)});
     EXPECT_EQ(sum.output.substr(0, 64), file.sha256) << file.name;
   }
   // Misuse and sources that are not there.
-  EXPECT_EQ(Execute(VANTREL_CLI, {"scan", "--source", "2", "--cards", cards_}).exit_code, 1);
-  EXPECT_EQ(Execute(VANTREL_CLI, {"scan", "--source", "zero"}).exit_code, 2);
-  EXPECT_EQ(Execute(VANTREL_CLI, {"scan", "--cards", cards_, "/"}).exit_code, 2);
-  EXPECT_EQ(Execute(VANTREL_CLI, {"sources", "--cards", list_ + ".none"}).exit_code, 1);
+  EXPECT_EQ(RunProgram(kCli, {"scan", "--source", "2", "--cards", cards_}).exit_code, 1);
+  EXPECT_EQ(RunProgram(kCli, {"scan", "--source", "zero"}).exit_code, 2);
+  EXPECT_EQ(RunProgram(kCli, {"scan", "--cards", cards_, "/"}).exit_code, 2);
+  EXPECT_EQ(RunProgram(kCli, {"sources", "--cards", list_ + ".none"}).exit_code, 1);
 }
 
 TEST(SourcesCommand, ComputerWithoutACardOffersOnlyItsFolders) {
@@ -150,7 +129,7 @@ TEST(SourcesCommand, ComputerWithoutACardOffersOnlyItsFolders) {
     card_present = card_present || platform::OfferableAsCard(volume);
   }
   if (card_present) GTEST_SKIP() << "a removable card is in this computer";
-  const ProgramRun run = Execute(VANTREL_CLI, {"sources"});
+  const ProgramRun run = RunProgram(kCli, {"sources"});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.output, "source\t0\t2\t내 컴퓨터에서 찾기\t\n");
 }

@@ -1,41 +1,21 @@
 // vantrel-cli scan, run as a user runs it: the rows it prints, their order, the kind filter and
 // the exit codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace vantrel {
 namespace {
 
-struct CliRun {
-  std::string output;
-  int exit_code = -1;
-};
-
-std::string Quoted(const std::string& word) {
-  std::string quoted = "'";
-  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-CliRun Scan(const std::vector<std::string>& words) {
-  std::string command = Quoted(VANTREL_CLI) + " scan";
-  for (const std::string& word : words) command += " " + Quoted(word);
-  CliRun run;
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  size_t bytes = 0;
-  while ((bytes = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, bytes);
-  const int status = pclose(pipe);
-  if (WIFEXITED(status)) run.exit_code = WEXITSTATUS(status);
-  return run;
+// "vantrel-cli scan WORDS...".
+test::ProgramRun Scan(std::vector<std::string> words) {
+  words.insert(words.begin(), "scan");
+  return test::RunProgram(test::ToolPath("vantrel-cli"), words);
 }
 
 class ScanCommandTest : public ::testing::Test {
@@ -52,7 +32,7 @@ class ScanCommandTest : public ::testing::Test {
 };
 
 TEST_F(ScanCommandTest, PrintsOneSortedRowPerRecording) {
-  const CliRun run = Scan({"--language", "9", At("card")});
+  const test::ProgramRun run = Scan({"--language", "9", At("card")});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.output, "1\t2012-08-15\t14:30:00\t6\tUnKnown\t0\t1\trec_20120815_143000.avi\t" +
                             At("card/rec_20120815_143000.avi") + "\n" +
@@ -63,7 +43,7 @@ TEST_F(ScanCommandTest, PrintsOneSortedRowPerRecording) {
 }
 
 TEST_F(ScanCommandTest, KindFilterListsOneKind) {
-  const CliRun event = Scan({"--kind", "2", "--language", "9", At("card")});
+  const test::ProgramRun event = Scan({"--kind", "2", "--language", "9", At("card")});
   EXPECT_EQ(event.exit_code, 0);
   EXPECT_EQ(event.output.rfind("1\t2012-08-15\t14:30:05\t2\tEVT\t", 0), 0u);
   EXPECT_EQ(std::count(event.output.begin(), event.output.end(), '\n'), 1);
@@ -72,7 +52,8 @@ TEST_F(ScanCommandTest, KindFilterListsOneKind) {
 
 TEST_F(ScanCommandTest, ExitCodesTellFailureAndMisuse) {
   // A missing file fails the scan; what was found before is still printed.
-  const CliRun missing = Scan({"--language", "9", At("card/REC_20120815_143010"), At("gone")});
+  const test::ProgramRun missing =
+      Scan({"--language", "9", At("card/REC_20120815_143010"), At("gone")});
   EXPECT_EQ(missing.exit_code, 1);
   EXPECT_NE(missing.output.find("REC_20120815_143010.avi"), std::string::npos);
 

@@ -1,11 +1,8 @@
 // Runs the built vantrel-cli on generated recordings.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "../avi/avi_test_file.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -17,23 +14,8 @@ using avi::test::BuildAvi;
 using avi::test::Id;
 using avi::test::TestAvi;
 
-struct ProbeRun {
-  int exit_code = -1;
-  std::string output;
-};
-
-ProbeRun Probe(const std::string& file) {
-  const std::string command =
-      std::string("'") + VANTREL_CLI_PATH + "' probe '" + file + "' 2>/dev/null";
-  ProbeRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
-  const int status = pclose(pipe);
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+test::ProgramRun Probe(const std::string& file) {
+  return test::RunProgram(test::ToolPath("vantrel-cli"), {"probe", file});
 }
 
 // A two-channel recording with PCM audio, 4 front frames at 30 fps, and an index.
@@ -58,7 +40,7 @@ TEST(ProbeCommand, PrintsHeaderFactsStreamsPinsAndCounts) {
   test::TempDir dir;
   const std::string bytes = BuildAvi(TwoChannel());
   ASSERT_TRUE(test::WriteFile(dir.File("REC_20140101_120000_2.avi"), bytes));
-  const ProbeRun run = Probe(dir.File("REC_20140101_120000_2.avi"));
+  const test::ProgramRun run = Probe(dir.File("REC_20140101_120000_2.avi"));
   ASSERT_EQ(run.exit_code, 0);
   const std::string expected = "riff_size\t" + std::to_string(bytes.size() - 8) + "\n" +
                                "header_list_size\t" + std::to_string(avi::test::Le32At(bytes, 16)) +
@@ -95,7 +77,7 @@ TEST(ProbeCommand, InterruptedRecordingCountsItsWholeChunks) {
   std::string bytes = BuildAvi(avi);
   bytes.resize(bytes.size() - 6);  // the last frame's text is cut
   ASSERT_TRUE(test::WriteFile(dir.File("cut.avi"), bytes));
-  const ProbeRun run = Probe(dir.File("cut.avi"));
+  const test::ProgramRun run = Probe(dir.File("cut.avi"));
   ASSERT_EQ(run.exit_code, 0);
   EXPECT_NE(run.output.find("riff_size\t0\n"), std::string::npos);
   EXPECT_NE(run.output.find("audio_less\t1\n"), std::string::npos);
@@ -110,7 +92,7 @@ TEST(ProbeCommand, RefusesWhatIsNotAnAviFile) {
   ASSERT_TRUE(test::WriteFile(dir.File("wave.wav"), std::string("RIFF\x04\0\0\0WAVE", 12)));
   ASSERT_TRUE(test::WriteFile(dir.File("empty.avi"), ""));
   for (const char* name : {"wave.wav", "empty.avi", "missing.avi"}) {
-    const ProbeRun run = Probe(dir.File(name));
+    const test::ProgramRun run = Probe(dir.File(name));
     EXPECT_EQ(run.exit_code, 1) << name;
     EXPECT_EQ(run.output, "") << name;
   }

@@ -12,6 +12,7 @@
 #include "lyfs/byte_io.h"
 #include "lyfs/lyfs.h"
 #include "platform/volume_description.h"
+#include "run_program.h"
 #include "sim/fat_partition.h"
 #include "sim/file_digest.h"
 #include "sim/lyfs_card_files.h"
@@ -22,6 +23,10 @@ namespace vantrel::sim {
 namespace {
 
 namespace fs = std::filesystem;
+using vantrel::test::ErrorOutput;
+using vantrel::test::ProgramRun;
+using vantrel::test::RunProgram;
+using vantrel::test::ToolPath;
 
 // A quick card: small pictures, half-second recordings.
 LyfsCardDescription SmallCard(const std::string& model, uint64_t size_mib) {
@@ -59,7 +64,7 @@ std::string ReadBack(const std::string& image, const std::string& directory,
 }
 
 std::string Mtools(const std::string& tool, const std::string& image, const std::string& what) {
-  return test::Run(tool + " -i " + test::Quote(image + "@@1048576") + " " + what).output;
+  return RunProgram(tool, {"-i", image + "@@1048576", what}, ErrorOutput::kMerged).output;
 }
 
 TEST(LyfsCard, MeridaCardIsPartitionedLabelledAndFilledAsShipped) {
@@ -116,11 +121,20 @@ TEST(LyfsCard, WritesOnlyOverAnImageFile) {
 TEST(LyfsCardCommand, WritesTheCardItsManifestAndItsDescription) {
   vantrel::test::TempDir dir;
   const std::string image = dir.File("card.img");
-  const auto result = test::Run(
-      test::Quote(DASHCAM_SIM_PATH) + " lyfs-card " + test::Quote(image) +
-      " --size-mib 128 --rec 1 --evt 1 --prk 0 --mot 1 --mdi 0 --interrupted 0"
-      " --seconds 0.5 --fps 10 --front 160x90 --list " +
-      test::Quote(dir.File("list.txt")) + " --cards " + test::Quote(dir.File("cards.txt")));
+  const auto result = RunProgram(ToolPath("dashcam-sim"), {"lyfs-card",     image,
+                                                           "--size-mib",    "128",
+                                                           "--rec",         "1",
+                                                           "--evt",         "1",
+                                                           "--prk",         "0",
+                                                           "--mot",         "1",
+                                                           "--mdi",         "0",
+                                                           "--interrupted", "0",
+                                                           "--seconds",     "0.5",
+                                                           "--fps",         "10",
+                                                           "--front",       "160x90",
+                                                           "--list",        dir.File("list.txt"),
+                                                           "--cards",       dir.File("cards.txt")},
+                                 ErrorOutput::kMerged);
   ASSERT_EQ(result.exit_code, 0) << result.output;
   EXPECT_EQ(result.output,
             "INFINITE/REC_20140101_120000_1.avi\nEVENT/EVT_20140101_120001_2.avi\n"
@@ -148,17 +162,24 @@ TEST(LyfsCardCommand, WritesTheCardItsManifestAndItsDescription) {
 
 TEST(LyfsCardCommand, RefusesWrongWordsAndTooSmallCards) {
   vantrel::test::TempDir dir;
-  const std::string image = test::Quote(dir.File("card.img"));
-  const std::string sim = test::Quote(DASHCAM_SIM_PATH) + " lyfs-card ";
-  for (const std::string& words :
-       {image + " --model KT999", image + " --size-mib 0", image + " --sd-allocation 101",
-        image + " --rec -1", image + " --colour red", std::string(), image + " " + image}) {
-    EXPECT_EQ(test::Run(sim + words).exit_code, 2) << words;
+  const std::string image = dir.File("card.img");
+  const auto sim = [](std::vector<std::string> words) {
+    words.insert(words.begin(), "lyfs-card");
+    return RunProgram(ToolPath("dashcam-sim"), words, ErrorOutput::kMerged);
+  };
+  for (const std::vector<std::string>& words :
+       std::vector<std::vector<std::string>>{{image, "--model", "KT999"},
+                                             {image, "--size-mib", "0"},
+                                             {image, "--sd-allocation", "101"},
+                                             {image, "--rec", "-1"},
+                                             {image, "--colour", "red"},
+                                             {},
+                                             {image, image}}) {
+    EXPECT_EQ(sim(words).exit_code, 2) << ::testing::PrintToString(words);
   }
-  EXPECT_FALSE(fs::exists(dir.File("card.img")));
-  const auto small = test::Run(sim + image +
-                               " --size-mib 100 --rec 1 --evt 0 --prk 0 --mot 0"
-                               " --mdi 0 --interrupted 0");
+  EXPECT_FALSE(fs::exists(image));
+  const ProgramRun small = sim({image, "--size-mib", "100", "--rec", "1", "--evt", "0", "--prk",
+                                "0", "--mot", "0", "--mdi", "0", "--interrupted", "0"});
   EXPECT_EQ(small.exit_code, 1);
   EXPECT_NE(small.output.find("too small"), std::string::npos) << small.output;
 }

@@ -10,6 +10,7 @@
 #include "avi/avi_header.h"
 #include "avi/avi_index.h"
 #include "avi/movie_scan.h"
+#include "run_program.h"
 #include "sim/frame_mark.h"
 #include "sim/recording_writer.h"
 #include "sim_test_support.h"
@@ -20,6 +21,8 @@ namespace {
 
 using test::Chunk;
 using test::Le32;
+using vantrel::test::ErrorOutput;
+using vantrel::test::RunProgram;
 
 constexpr int kFps = 30;
 constexpr int kKeyint = 15;
@@ -78,9 +81,10 @@ int NalType(const Chunk& chunk) {
 
 // Each stream as ffprobe describes it: "codec WxH rate channels", 0 where a field is absent.
 std::vector<std::string> ProbeStreams(const std::string& path) {
-  const auto result = test::Run(
-      "ffprobe -v error -show_entries stream=codec_name,width,height,sample_rate,channels " +
-      test::Quote(path));
+  const auto result = RunProgram(
+      "ffprobe",
+      {"-v", "error", "-show_entries", "stream=codec_name,width,height,sample_rate,channels", path},
+      ErrorOutput::kMerged);
   std::vector<std::string> streams;
   std::map<std::string, std::string> fields;
   std::string line;
@@ -115,7 +119,8 @@ TEST_F(SimRecordingFiles, EveryVariantDecodesCleanlyAndShowsItsStreams) {
   };
   for (const auto& [name, streams] : expected) {
     const auto result =
-        test::Run("ffmpeg -nostdin -v error -i " + test::Quote(Path(name)) + " -f null -");
+        RunProgram("ffmpeg", {"-nostdin", "-v", "error", "-i", Path(name), "-f", "null", "-"},
+                   ErrorOutput::kMerged);
     EXPECT_EQ(result.exit_code, 0) << name;
     EXPECT_EQ(result.output, "") << name;
     EXPECT_EQ(ProbeStreams(Path(name)), streams) << name;
@@ -356,10 +361,11 @@ TEST_F(SimRecordingFiles, DecodedPicturesCarryTheirChannelAndFrameNumber) {
   for (const auto& [stream, width, height, channel] :
        {std::tuple{0, 320, 180, 1}, std::tuple{1, 256, 144, 2}}) {
     const std::string raw = folder_->File("frame" + std::to_string(stream) + ".gray");
-    const auto result = test::Run("ffmpeg -nostdin -v error -i " + test::Quote(Path("two_pcm")) +
-                                  " -map 0:v:" + std::to_string(stream) + " -vf " +
-                                  test::Quote("select=eq(n\\,37)") +
-                                  " -frames:v 1 -f rawvideo -pix_fmt gray " + test::Quote(raw));
+    const auto result = RunProgram(
+        "ffmpeg",
+        {"-nostdin", "-v", "error", "-i", Path("two_pcm"), "-map", "0:v:" + std::to_string(stream),
+         "-vf", "select=eq(n\\,37)", "-frames:v", "1", "-f", "rawvideo", "-pix_fmt", "gray", raw},
+        ErrorOutput::kMerged);
     ASSERT_EQ(result.exit_code, 0) << result.output;
     const std::string luma = vantrel::test::ReadFile(raw);
     ASSERT_EQ(luma.size(), static_cast<size_t>(width * height));

@@ -1,29 +1,8 @@
 #include "sim_test_support.h"
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <cstdlib>
 
 namespace vantrel::sim::test {
-
-CommandResult Run(const std::string& command) {
-  CommandResult result;
-  std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
-  const int status = pclose(pipe);
-  result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
-}
-
-std::string Quote(const std::string& path) {
-  std::string quoted = "'";
-  for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 uint32_t Le32(const std::string& bytes, size_t offset) {
   if (offset + 4 > bytes.size()) return 0;

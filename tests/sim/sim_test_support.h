@@ -1,5 +1,5 @@
-// Helpers of the simulator's tests: running a command and reading its output, and a plain walk
-// over a recording's RIFF structure that trusts nothing the file says.
+// Helpers of the simulator's tests: a plain walk over a recording's RIFF structure that trusts
+// nothing the file says, and the fields of a GPS sentence.
 #pragma once
 
 #include <cstdint>
@@ -7,17 +7,6 @@
 #include <vector>
 
 namespace vantrel::sim::test {
-
-struct CommandResult {
-  int exit_code = -1;
-  std::string output;  // standard output and standard error together
-};
-
-// Runs a shell command line.
-CommandResult Run(const std::string& command);
-
-// A file name quoted for the shell.
-std::string Quote(const std::string& path);
 
 uint32_t Le32(const std::string& bytes, size_t offset);
 

@@ -87,13 +87,13 @@ TEST_F(SimulatedRecordingTest, SouthernWesternAndFixlessDrivesReadAsSuch) {
 
 TEST_F(SimulatedRecordingTest, ExportCommandWritesTheTrackAndEveryRecord) {
   Load();
-  const test::CliRun gpx = test::RunCli({"export", path_, "--gpx"});
+  const test::ProgramRun gpx = test::RunCli({"export", path_, "--gpx"});
   EXPECT_EQ(gpx.exit_code, 0);
-  const std::vector<test::TrackPoint> points = test::ReadTrack(gpx.out);
+  const std::vector<test::TrackPoint> points = test::ReadTrack(gpx.output);
   ASSERT_EQ(points.size(), 4u);
   EXPECT_EQ(points[0].time, "2014-01-01T03:00:00Z");
   EXPECT_EQ(points[3].time, "2014-01-01T03:00:03Z");
-  EXPECT_EQ(test::RunCli({"export", path_, "--csv"}).out, TelemetryCsv(store_));
+  EXPECT_EQ(test::RunCli({"export", path_, "--csv"}).output, TelemetryCsv(store_));
 }
 
 }  // namespace

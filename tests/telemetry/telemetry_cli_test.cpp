@@ -20,13 +20,13 @@ constexpr char kNothingFound[] =
     "000000\n";
 
 TEST(TelemetryCliTest, ParseGpsPrintsTheRecordAndWhetherTheSentenceWasComplete) {
-  EXPECT_EQ(RunCli({"parse-gps", kNewYear, "--ts", "1234"}).out,
+  EXPECT_EQ(RunCli({"parse-gps", kNewYear, "--ts", "1234"}).output,
             "G\t1234\t1\t12\t12\t31\t32\t59\t59\t3730.500000\t12700.000000\t18.520000\t90.000000"
             "\t1357030799\ncomplete\t1\n");
-  EXPECT_EQ(RunCli({"parse-gps", kSouthWest}).out.substr(0, 50),
+  EXPECT_EQ(RunCli({"parse-gps", kSouthWest}).output.substr(0, 50),
             "G\t0\t1\t12\t12\t31\t32\t59\t59\t-3730.500000\t-12700.000000");
-  EXPECT_EQ(RunCli({"parse-gps", kNoFix}).out.substr(0, 6), "G\t0\t0\t");
-  EXPECT_EQ(RunCli({"parse-gps", "GPRMC,235959.000,A,3730.5000,N,12700.0000", "--ts", "7"}).out,
+  EXPECT_EQ(RunCli({"parse-gps", kNoFix}).output.substr(0, 6), "G\t0\t0\t");
+  EXPECT_EQ(RunCli({"parse-gps", "GPRMC,235959.000,A,3730.5000,N,12700.0000", "--ts", "7"}).output,
             "G\t7\t1\t0\t0\t0\t32\t59\t59\t3730.500000\t12700.000000\t0.000000\t0.000000\t0\n"
             "complete\t0\n");
 
@@ -52,9 +52,9 @@ class TelemetryCliFileTest : public ::testing::Test {
 };
 
 TEST_F(TelemetryCliFileTest, TelemetryListsTheGpsRecordsThenTheSamples) {
-  const test::CliRun run = RunCli({"telemetry", recording_});
+  const test::ProgramRun run = RunCli({"telemetry", recording_});
   EXPECT_EQ(run.exit_code, 0);
-  EXPECT_EQ(run.out,
+  EXPECT_EQ(run.output,
             "G\t1000\t1\t12\t12\t31\t32\t59\t59\t3730.500000\t12700.000000\t18.520000\t90.000000"
             "\t1357030799\n"
             "G\t2000\t0\t12\t12\t31\t32\t59\t59\t3730.500000\t12700.000000\t18.520000\t90.000000"
@@ -65,16 +65,16 @@ TEST_F(TelemetryCliFileTest, TelemetryListsTheGpsRecordsThenTheSamples) {
 }
 
 TEST_F(TelemetryCliFileTest, TelemetryAtLooksUpTheFirstRecordAtOrAfterTheTime) {
-  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "0"}).out,
+  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "0"}).output,
             "speed\t1\t18.520000\nposition\t1\t37.508335\t127.000000\n"
             "gsensor\t1\t8.000000\t0.031250\t4.000000\n");
   // The status V fix at 2000 hides the valid one after it; the only sample lies behind.
-  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "1001"}).out, kNothingFound);
-  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "2500"}).out,
+  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "1001"}).output, kNothingFound);
+  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "2500"}).output,
             "speed\t1\t18.520000\nposition\t1\t-37.508335\t-127.000000\n"
             "gsensor\t0\t0.000000\t0.000000\t0.000000\n");
-  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "3001"}).out, kNothingFound);
-  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "-1"}).out, kNothingFound);  // 2^32-1
+  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "3001"}).output, kNothingFound);
+  EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "-1"}).output, kNothingFound);  // 2^32-1
   EXPECT_EQ(RunCli({"telemetry", recording_, "--at", "soon"}).exit_code, 2);
 }
 
@@ -83,9 +83,9 @@ TEST_F(TelemetryCliFileTest, FilesThatAreNotRecordingsExitWithOne) {
   ASSERT_TRUE(test::WriteFile(text, "RIFF but not really an AVI file"));
   for (const std::string& path : {text, folder_.File("missing.avi"), folder_.path().string()}) {
     EXPECT_EQ(RunCli({"telemetry", path}).exit_code, 1) << path;
-    const test::CliRun gpx = RunCli({"export", path, "--gpx"});
+    const test::ProgramRun gpx = RunCli({"export", path, "--gpx"});
     EXPECT_EQ(gpx.exit_code, 1) << path;
-    EXPECT_EQ(gpx.out, "");
+    EXPECT_EQ(gpx.output, "");
   }
   EXPECT_EQ(RunCli({"export", recording_}).exit_code, 2);
   EXPECT_EQ(RunCli({"export", recording_, "--gpx", "--csv"}).exit_code, 2);

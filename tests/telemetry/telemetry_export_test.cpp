@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "run_program.h"
 #include "temp_dir.h"
 #include "test_helpers.h"
 
@@ -74,9 +75,9 @@ TEST(TelemetryExportTest, DecimalPointsSurviveADecimalCommaLocale) {
   ASSERT_TRUE(test::WriteFile(folder.path() / "comma.src",
                               "LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\n"
                               "grouping -1\nEND LC_NUMERIC\n"));
-  const std::string build = "localedef -c -f UTF-8 -i '" + folder.File("comma.src") + "' '" +
-                            folder.File("comma") + "' >/dev/null 2>&1";
-  std::system(build.c_str());  // warns about the categories it lacks
+  // localedef warns about the categories it lacks.
+  test::RunProgram("localedef",
+                   {"-c", "-f", "UTF-8", "-i", folder.File("comma.src"), folder.File("comma")});
   setenv("LOCPATH", folder.path().c_str(), 1);
   if (setlocale(LC_NUMERIC, "comma") == nullptr) GTEST_SKIP() << "localedef is not available";
 

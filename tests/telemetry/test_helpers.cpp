@@ -1,35 +1,15 @@
 #include "test_helpers.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <QString>
 #include <QXmlStreamReader>
 
-#include <cstdio>
+#include "run_program.h"
 
 namespace vantrel::test {
-namespace {
 
-std::string Quoted(const std::string& word) {
-  std::string quoted = "'";
-  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-}  // namespace
-
-CliRun RunCli(const std::vector<std::string>& words) {
-  std::string command = "TZ=UTC " + Quoted(VANTREL_CLI_PATH);
-  for (const std::string& word : words) command += " " + Quoted(word);
-  CliRun run;
-  std::FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return run;
-  char chunk[4096];
-  size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof(chunk), pipe)) > 0) run.out.append(chunk, got);
-  const int status = pclose(pipe);
-  run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+ProgramRun RunCli(const std::vector<std::string>& words) {
+  return RunProgram(ToolPath("vantrel-cli"), words, ErrorOutput::kDropped, {{"TZ", "UTC"}});
 }
 
 std::vector<TrackPoint> ReadTrack(const std::string& gpx) {

@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "run_program.h"
+
 namespace vantrel::test {
 
-struct CliRun {
-  int exit_code = -1;
-  std::string out;  // standard output; standard error is dropped
-};
-
-// Runs the built vantrel-cli with words, in the UTC time zone so fix times are plain numbers.
-CliRun RunCli(const std::vector<std::string>& words);
+// Runs the built vantrel-cli with words, standard error dropped, in the UTC time zone so fix times
+// are plain numbers.
+ProgramRun RunCli(const std::vector<std::string>& words);
 
 struct TrackPoint {
   std::string lat, lon, time, speed, course;
