@@ -67,6 +67,8 @@ class GraphPlayer {
   std::vector<std::string> RoleNames() const;
   const FilterGraph* graph() const { return graph_.get(); }
   const PlaybackEngine* engine() const { return engine_.get(); }
+  // The engine a playing thread drives (Advance); null without a graph.
+  PlaybackEngine* engine() { return engine_.get(); }
 
   bool configured() const { return configured_; }
   void set_configured(bool configured) { configured_ = configured; }

@@ -1,5 +1,7 @@
 #include "playback/playback_engine.h"
 
+#include <algorithm>
+
 #include "playback/graph_codes.h"
 
 namespace vantrel {
@@ -9,7 +11,17 @@ constexpr int32_t kBalanceLimit = 10000;
 }  // namespace
 
 PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now)
-    : splitter_(splitter), layout_(std::move(layout)), clock_(std::move(now)) {}
+    : splitter_(splitter), layout_(std::move(layout)), clock_(std::move(now)) {
+  const std::vector<OutputPin> pins = splitter_.Pins();
+  for (int k = 0; k < kMaxChannels; ++k) {
+    const auto& chain = layout_.video[k];
+    if (!chain || chain->pin >= pins.size()) continue;
+    auto stream = std::make_unique<ChannelStream>(splitter_, chain->pin);
+    if (stream->Open(pins[chain->pin].type)) channels_[k].stream = std::move(stream);
+  }
+}
+
+PlaybackEngine::~PlaybackEngine() = default;
 
 void PlaybackEngine::Run() {
   std::lock_guard guard(lock_);
@@ -33,9 +45,82 @@ void PlaybackEngine::SetRate(double rate) {
 }
 
 bool PlaybackEngine::SetPosition(int64_t position) {
-  std::lock_guard guard(lock_);
-  clock_.Set(position);
+  {
+    std::lock_guard guard(lock_);
+    clock_.Set(position);
+  }
+  std::lock_guard decoding(decode_lock_);
+  if (std::none_of(channels_.begin(), channels_.end(),
+                   [](const Channel& c) { return c.stream != nullptr; })) {
+    return true;
+  }
+  // Before the start the first picture shows.
+  const int64_t target = std::max<int64_t>(position, 0);
+  if (!splitter_.Seek(target)) return true;
+  for (int k = 0; k < kMaxChannels; ++k) {
+    if (!channels_[k].stream) continue;
+    channels_[k].stream->Reset();
+    if (channels_[k].stream->DecodeUpTo(target) > 0) PresentLocked(k);
+  }
   return true;
+}
+
+int PlaybackEngine::Advance() {
+  const int64_t position = Position();
+  std::lock_guard decoding(decode_lock_);
+  int presented = 0;
+  for (int k = 0; k < kMaxChannels; ++k) {
+    if (!channels_[k].stream) continue;
+    const int made_current = channels_[k].stream->DecodeUpTo(position);
+    if (made_current == 0) continue;
+    dropped_ += static_cast<uint64_t>(made_current - 1);
+    PresentLocked(k);
+    ++presented;
+  }
+  return presented;
+}
+
+void PlaybackEngine::Repaint() {
+  std::lock_guard decoding(decode_lock_);
+  for (int k = 0; k < kMaxChannels; ++k) {
+    if (channels_[k].stream && channels_[k].stream->current()) PresentLocked(k);
+  }
+}
+
+uint64_t PlaybackEngine::presented() const {
+  std::lock_guard decoding(decode_lock_);
+  return presented_;
+}
+
+uint64_t PlaybackEngine::dropped() const {
+  std::lock_guard decoding(decode_lock_);
+  return dropped_;
+}
+
+DecoderSettings PlaybackEngine::SettingsOf(int index) const {
+  std::lock_guard guard(lock_);
+  return settings_[index];
+}
+
+void PlaybackEngine::PresentLocked(int index) {
+  Channel& channel = channels_[index];
+  VideoSink* sink = layout_.video[index]->sink;
+  const AVFrame* frame = channel.stream->current();
+  if (sink == nullptr || frame == nullptr) return;
+  const SinkRect rect = sink->ClientRect();
+  if (rect.width <= 0 || rect.height <= 0 || rect.width > kMaxPictureSide ||
+      rect.height > kMaxPictureSide) {
+    return;
+  }
+  const int stride = rect.width * 4;
+  channel.shown.resize(static_cast<size_t>(stride) * rect.height);
+  if (!channel.converter.Convert(*frame, SettingsOf(index), rect.width, rect.height,
+                                 channel.shown.data(), stride)) {
+    return;
+  }
+  sink->Present(SinkPicture{channel.shown.data(), rect.width, rect.height, stride,
+                            channel.stream->current_time()});
+  ++presented_;
 }
 
 int64_t PlaybackEngine::Position() const {
@@ -70,8 +155,16 @@ bool PlaybackEngine::HasChannel(int channel) const {
 
 bool PlaybackEngine::PutDecoderParameter(int channel, int id, int value) {
   if (!HasChannel(channel)) return false;
-  std::lock_guard guard(lock_);
-  return settings_[channel - 1].Put(id, value);
+  {
+    std::lock_guard guard(lock_);
+    if (!settings_[channel - 1].Put(id, value)) return false;
+  }
+  // A paused picture shows the change at once.
+  std::lock_guard decoding(decode_lock_);
+  if (channels_[channel - 1].stream && channels_[channel - 1].stream->current()) {
+    PresentLocked(channel - 1);
+  }
+  return true;
 }
 
 std::optional<DecoderSettings> PlaybackEngine::decoder_settings(int channel) const {
@@ -81,8 +174,26 @@ std::optional<DecoderSettings> PlaybackEngine::decoder_settings(int channel) con
 }
 
 bool PlaybackEngine::CaptureImage(int channel, ChannelImage* image) const {
-  // Pictures arrive with the decoders; until a channel has shown one there is nothing to copy.
-  return false;
+  if (!HasChannel(channel) || image == nullptr) return false;
+  const DecoderSettings settings = SettingsOf(channel - 1);
+  std::lock_guard decoding(decode_lock_);
+  const Channel& source = channels_[channel - 1];
+  const AVFrame* frame = source.stream ? source.stream->current() : nullptr;
+  if (frame == nullptr || frame->width <= 0 || frame->height <= 0 ||
+      frame->width > kMaxPictureSide || frame->height > kMaxPictureSide) {
+    return false;
+  }
+  ChannelImage copy;
+  copy.width = frame->width;
+  copy.height = frame->height;
+  copy.pixels.resize(static_cast<size_t>(frame->width) * frame->height * 4);
+  PictureConverter converter;
+  if (!converter.Convert(*frame, settings, copy.width, copy.height, copy.pixels.data(),
+                         copy.width * 4)) {
+    return false;
+  }
+  *image = std::move(copy);
+  return true;
 }
 
 }  // namespace vantrel

@@ -7,11 +7,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "playback/channel_image.h"
+#include "playback/channel_stream.h"
 #include "playback/decoder_settings.h"
+#include "playback/picture_converter.h"
 #include "playback/playback_clock.h"
 #include "playback/splitter_filter.h"
 #include "playback/video_sink.h"
@@ -43,12 +47,23 @@ class PlaybackEngine {
   PlaybackEngine(const PlaybackEngine&) = delete;
   PlaybackEngine& operator=(const PlaybackEngine&) = delete;
 
+  ~PlaybackEngine();
+
   void Run();
   void Pause();
   void Stop();
   void SetRate(double rate);
-  // 100-ns units; false when nothing is open to seek in.
+  // 100-ns units; false when nothing is open to seek in. Each channel then shows its last
+  // picture at or before the position, decoded from the key frame before it.
   bool SetPosition(int64_t position);
+  // Decodes every channel up to the clock's position and presents the pictures that changed;
+  // the playing thread calls it on each tick. Returns how many pictures it presented.
+  int Advance();
+  // Shows every channel's current picture again (a window changed size, a setting changed).
+  void Repaint();
+  // Pictures presented, and pictures decoded but passed over because the clock was ahead.
+  uint64_t presented() const;
+  uint64_t dropped() const;
   int64_t Position() const;
   int64_t Duration() const;
 
@@ -66,7 +81,16 @@ class PlaybackEngine {
   bool CaptureImage(int channel, ChannelImage* image) const;
 
  private:
+  struct Channel {
+    std::unique_ptr<ChannelStream> stream;
+    PictureConverter converter;
+    std::vector<uint8_t> shown;  // the last picture presented, at the sink's size
+  };
+
   bool HasChannel(int channel) const;
+  DecoderSettings SettingsOf(int index) const;
+  // decode_lock_ held.
+  void PresentLocked(int index);
 
   SplitterFilter& splitter_;
   EngineLayout layout_;
@@ -76,6 +100,11 @@ class PlaybackEngine {
   int32_t volume_ = 0;
   int32_t balance_ = 0;
   std::array<DecoderSettings, kMaxChannels> settings_;
+
+  mutable std::mutex decode_lock_;
+  std::array<Channel, kMaxChannels> channels_;
+  uint64_t presented_ = 0;
+  uint64_t dropped_ = 0;
 };
 
 }  // namespace vantrel
