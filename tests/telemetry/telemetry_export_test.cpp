@@ -17,10 +17,7 @@
 namespace vantrel {
 namespace {
 
-void AddSentence(TelemetryStore& store, const std::string& text, uint32_t time_stamp) {
-  store.ParseTelemetryPacket(reinterpret_cast<const uint8_t*>(text.c_str()), text.size() + 1,
-                             time_stamp);
-}
+using test::AddSentence;
 
 TEST(TelemetryExportTest, GpxTrackHoldsTheValidFixesAtTheirOwnUtcTimes) {
   TelemetryStore store;

@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "test_helpers.h"
+
 namespace vantrel {
 namespace {
 
-void AddSentence(TelemetryStore& store, const std::string& text, uint32_t time_stamp) {
-  store.ParseTelemetryPacket(reinterpret_cast<const uint8_t*>(text.c_str()), text.size() + 1,
-                             time_stamp);
-}
+using test::AddSentence;
 
 TEST(TelemetryStoreTest, GsensorSamplesAreRawPlusOneAndScaledByOneThirtySecond) {
   TelemetryStore store;

@@ -8,6 +8,11 @@
 
 namespace vantrel::test {
 
+void AddSentence(TelemetryStore& store, const std::string& text, uint32_t time_stamp) {
+  store.ParseTelemetryPacket(reinterpret_cast<const uint8_t*>(text.c_str()), text.size() + 1,
+                             time_stamp);
+}
+
 ProgramRun RunCli(const std::vector<std::string>& words) {
   return RunProgram(ToolPath("vantrel-cli"), words, ErrorOutput::kDropped, {{"TZ", "UTC"}});
 }
