@@ -101,6 +101,16 @@ TEST(LyfsCard, MeridaCardIsPartitionedLabelledAndFilledAsShipped) {
   EXPECT_EQ(interrupted, 1);
 }
 
+// The FAT32 partition keeps its own cluster size on a large card: sized by the whole image, it
+// would have too few clusters for FAT32 and mtools (like many systems) would refuse it.
+TEST(LyfsCard, LargeCardKeepsAReadableFatPartition) {
+  vantrel::test::TempDir dir;
+  const std::string image = dir.File("card.img");
+  std::string error;
+  ASSERT_TRUE(WriteLyfsCard(SmallCard("KT520A", 2048), image, &error)) << error;
+  EXPECT_NE(Mtools("mtype", image, "::/setup.cfg").find("KT520A"), std::string::npos);
+}
+
 TEST(LyfsCard, WritesOnlyOverAnImageFile) {
   vantrel::test::TempDir dir;
   std::string error;
