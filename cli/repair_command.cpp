@@ -66,7 +66,7 @@ int RepairFile(const std::string& file, const std::string& output) {
   }
   const std::string name = std::filesystem::path(file).filename().string();
   const RepairFiles files = RepairFilesFor(folder.path(), name, action);
-  if (!tools::WriteRecordingParts(*source, *facts, files.header_part, files.movie_part)) {
+  if (!tools::WriteFileRecordingParts(file, *facts, files.header_part, files.movie_part)) {
     std::fputs("vantrel-cli repair: cannot write the part files\n", stderr);
     return 1;
   }

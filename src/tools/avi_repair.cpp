@@ -1,5 +1,9 @@
 #include "tools/avi_repair.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <optional>
@@ -8,6 +12,7 @@
 #include "avi/byte_order.h"
 #include "avi/four_cc.h"
 #include "tools/movie_chunk_walk.h"
+#include "tools/output_file.h"
 #include "tools/repair_header.h"
 #include "tools/repair_timing.h"
 #include "tools/silent_audio.h"
@@ -19,6 +24,56 @@ namespace {
 constexpr uint32_t kKeyFrameFlag = 0x10;
 constexpr int64_t kSilentChunkClock = 1000;  // 100 ms in units of 0.1 ms
 constexpr uint32_t kFirstChunkOffset = 4;    // index offsets count from the "movi" identifier
+
+// Where the rebuilt recording goes: bytes made here, and runs of the movie part that are
+// copied as they are (most of a recording).
+class RebuildTarget {
+ public:
+  virtual ~RebuildTarget() = default;
+  virtual bool Append(const void* data, size_t size) = 0;
+  virtual bool AppendMovie(uint64_t offset, uint64_t size) = 0;
+};
+
+// Any sink: movie bytes pass through one work buffer of at most 1,000,000 bytes.
+class SinkTarget : public RebuildTarget {
+ public:
+  SinkTarget(avi::ByteSource& movie, avi::ByteSink& sink) : movie_(movie), sink_(sink) {}
+  bool Append(const void* data, size_t size) override { return sink_.Append(data, size); }
+  bool AppendMovie(uint64_t offset, uint64_t size) override {
+    if (buffer_.empty()) buffer_.resize(kWorkBufferSize);
+    while (size > 0) {
+      const size_t piece = static_cast<size_t>(std::min<uint64_t>(size, buffer_.size()));
+      if (!movie_.ReadExact(offset, buffer_.data(), piece) ||
+          !sink_.Append(buffer_.data(), piece)) {
+        return false;
+      }
+      offset += piece;
+      size -= piece;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr size_t kWorkBufferSize = 1000000;
+  avi::ByteSource& movie_;
+  avi::ByteSink& sink_;
+  std::vector<uint8_t> buffer_;
+};
+
+// A file: movie bytes are copied from the movie part's descriptor inside the kernel.
+class FileTarget : public RebuildTarget {
+ public:
+  FileTarget(int movie, OutputFile& file) : movie_(movie), file_(file) {}
+  bool Append(const void* data, size_t size) override { return file_.Append(data, size); }
+  bool AppendMovie(uint64_t offset, uint64_t size) override {
+    return file_.AppendRange(movie_, offset, size, kLargestPiece);
+  }
+
+ private:
+  static constexpr size_t kLargestPiece = size_t{1} << 30;
+  int movie_;
+  OutputFile& file_;
+};
 
 // What the copy needs besides the parts: the walk's chunks and the per-run numbers.
 struct CopyPlan {
@@ -37,25 +92,29 @@ bool IsKeyVideoData(const uint8_t* data, uint64_t size) {
   return nal_type == 5 || nal_type == 7;
 }
 
+// Copies the walked chunks with their new names and flags, the silent chunks between them, and
+// the new index. Unchanged chunks next to each other are copied as one run.
 class ChunkCopier {
  public:
-  ChunkCopier(avi::ByteSource& movie, avi::ByteSink& output, const CopyPlan& plan)
+  ChunkCopier(avi::ByteSource& movie, RebuildTarget& output, const CopyPlan& plan)
       : movie_(movie), output_(output), plan_(plan) {}
 
   bool Run() {
     index_.reserve(static_cast<size_t>(16 * (plan_.walk.chunk_count + plan_.silent_count)));
     uint64_t position = kMovieListHeaderSize;
+    run_start_ = position;
     for (uint64_t i = 0; i < plan_.walk.chunk_count; ++i) {
       if (!CopyChunk(&position)) return false;
       if (plan_.audio_less && silent_written_ < plan_.silent_count &&
           video_clock_ >= kSilentChunkClock) {
-        if (!WriteSilent()) return false;
+        if (!WriteSilent(position)) return false;
         video_clock_ -= kSilentChunkClock;
       }
     }
     while (silent_written_ < plan_.silent_count) {
-      if (!WriteSilent()) return false;
+      if (!WriteSilent(position)) return false;
     }
+    if (!EndRun(position)) return false;
     uint8_t index_header[8];
     avi::StoreLe32(index_header, avi::kIndex);
     avi::StoreLe32(index_header + 4, static_cast<uint32_t>(index_.size()));
@@ -64,33 +123,42 @@ class ChunkCopier {
   }
 
  private:
+  // Reads the chunk's header and the first data bytes (the video key-frame test needs byte 4).
   bool CopyChunk(uint64_t* position) {
-    uint8_t header[8];
-    if (!movie_.ReadExact(*position, header, sizeof header)) return false;
-    const uint64_t data_size = PaddedSize(avi::ReadLe32(header + 4));
-    if (buffer_.size() < data_size) buffer_.resize(static_cast<size_t>(data_size));
-    if (!movie_.ReadExact(*position + 8, buffer_.data(), static_cast<size_t>(data_size))) {
-      return false;
-    }
-    *position += 8 + data_size;
+    uint8_t start[16];
+    const size_t got = movie_.ReadAt(*position, start, sizeof start);
+    if (got < 8) return false;
+    const uint64_t data_size = PaddedSize(avi::ReadLe32(start + 4));
+    const uint64_t data_offset = *position + 8;
+    *position = data_offset + data_size;
 
     bool key = false;
-    if (plan_.audio_less && header[1] == '1') {
-      header[1] = '2';  // the text stream moves behind the new audio stream
+    if (plan_.audio_less && start[1] == '1') {
+      // The text stream moves behind the new audio stream: a new name, so the run breaks here.
+      start[1] = '2';
       key = true;
+      if (!EndRun(data_offset - 8) || !output_.Append(start, 8)) return false;
+      run_start_ = data_offset;
     }
-    if (header[1] == '0') {
-      key = IsKeyVideoData(buffer_.data(), data_size);
+    if (start[1] == '0') {
+      key = IsKeyVideoData(start + 8, std::min<uint64_t>(data_size, got - 8));
       video_clock_ += plan_.frame_step;
     }
-    if (plan_.repair && header[1] == '2') key = true;
+    if (plan_.repair && start[1] == '2') key = true;
 
-    AddIndexEntry(avi::ReadLe32(header), key ? kKeyFrameFlag : 0, static_cast<uint32_t>(data_size));
-    return output_.Append(header, sizeof header) &&
-           output_.Append(buffer_.data(), static_cast<size_t>(data_size));
+    AddIndexEntry(avi::ReadLe32(start), key ? kKeyFrameFlag : 0, static_cast<uint32_t>(data_size));
+    return true;
   }
 
-  bool WriteSilent() {
+  // Copies the movie bytes from the run's start up to `end`.
+  bool EndRun(uint64_t end) {
+    const uint64_t start = run_start_;
+    run_start_ = end;
+    return end == start || output_.AppendMovie(start, end - start);
+  }
+
+  bool WriteSilent(uint64_t position) {
+    if (!EndRun(position)) return false;
     ++silent_written_;
     AddIndexEntry(avi::FourCc("01wb"), kKeyFrameFlag, kSilentDataSize);
     return output_.Append(SilentChunk().data(), SilentChunk().size());
@@ -107,16 +175,16 @@ class ChunkCopier {
   }
 
   avi::ByteSource& movie_;
-  avi::ByteSink& output_;
+  RebuildTarget& output_;
   const CopyPlan& plan_;
-  std::vector<uint8_t> buffer_ = std::vector<uint8_t>(1000000);
   std::vector<uint8_t> index_;
+  uint64_t run_start_ = 0;
   uint32_t movie_offset_ = kFirstChunkOffset;
   int64_t video_clock_ = 0;
   int64_t silent_written_ = 0;
 };
 
-bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::ByteSink& output,
+bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildTarget& output,
              bool audio_less, uint32_t riff_size) {
   std::optional<RepairHeader> header = ReadRepairHeader(header_part);
   if (!header) return false;
@@ -175,29 +243,40 @@ bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::Byt
   return ChunkCopier(movie_part, output, plan).Run();
 }
 
+bool Guarded(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildTarget& output,
+             bool audio_less, uint32_t riff_size) {
+  try {
+    return Rebuild(header_part, movie_part, output, audio_less, riff_size);
+  } catch (const std::bad_alloc&) {
+    return false;  // an index beyond memory: refused, never cut
+  }
+}
+
 }  // namespace
 
 bool RebuildAvi(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::ByteSink& output,
                 bool audio_less, uint32_t riff_size) {
-  try {
-    return Rebuild(header_part, movie_part, output, audio_less, riff_size);
-  } catch (const std::bad_alloc&) {
-    return false;  // an index or chunk beyond memory: refused, never cut
-  }
+  SinkTarget target(movie_part, output);
+  return Guarded(header_part, movie_part, target, audio_less, riff_size);
 }
 
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size) {
-  avi::FileSink sink;
-  if (!sink.Open(output)) return false;
+  OutputFile file(output);
+  if (!file.is_open()) return false;
   const std::unique_ptr<avi::FileByteSource> header = avi::FileByteSource::Open(header_part);
   const std::unique_ptr<avi::FileByteSource> movie = avi::FileByteSource::Open(movie_part);
-  if (!header || !movie) return false;
-  if (RebuildAvi(*header, *movie, sink, audio_less, riff_size) && sink.Close()) return true;
+  // A second descriptor on the movie part feeds the kernel copies.
+  const int movie_descriptor = ::open(movie_part.c_str(), O_RDONLY | O_CLOEXEC);
+  bool rebuilt = false;
+  if (header && movie && movie_descriptor >= 0) {
+    FileTarget target(movie_descriptor, file);
+    rebuilt = Guarded(*header, *movie, target, audio_less, riff_size);
+  }
+  if (movie_descriptor >= 0) ::close(movie_descriptor);
   // A failure part way through leaves no half-written recording behind.
-  sink.Open(output);
-  sink.Close();
-  return false;
+  if (!rebuilt) file.Discard();
+  return file.Close() && rebuilt;
 }
 
 }  // namespace vantrel::tools

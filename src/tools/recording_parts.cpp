@@ -1,14 +1,15 @@
 #include "tools/recording_parts.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <vector>
 
 #include "avi/byte_order.h"
+#include "tools/output_file.h"
 
 namespace vantrel::tools {
 
@@ -17,45 +18,12 @@ namespace {
 constexpr uint64_t kTypeOfSecondStream = 232;
 constexpr uint64_t kStreamCount = 56;
 
-class OutputFile {
- public:
-  explicit OutputFile(const std::string& path)
-      : descriptor_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
-  ~OutputFile() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  OutputFile(const OutputFile&) = delete;
-  OutputFile& operator=(const OutputFile&) = delete;
-
-  bool is_open() const { return descriptor_ >= 0; }
-
-  bool Write(const uint8_t* data, size_t size) {
-    while (size > 0) {
-      const ssize_t done = ::write(descriptor_, data, size);
-      if (done < 0 && errno == EINTR) continue;
-      if (done <= 0) return false;
-      data += done;
-      size -= static_cast<size_t>(done);
-    }
-    return true;
-  }
-
-  bool Close() {
-    const int descriptor = descriptor_;
-    descriptor_ = -1;
-    return ::close(descriptor) == 0;
-  }
-
- private:
-  int descriptor_;
-};
-
 bool CopyRange(avi::ByteSource& source, uint64_t begin, uint64_t end, OutputFile& file,
                std::vector<uint8_t>& block) {
   for (uint64_t offset = begin; offset < end;) {
     const size_t size = static_cast<size_t>(std::min<uint64_t>(block.size(), end - offset));
     const size_t got = source.ReadAt(offset, block.data(), size);
-    if (got == 0 || !file.Write(block.data(), got)) return false;
+    if (got == 0 || !file.Append(block.data(), got)) return false;
     offset += got;
   }
   return true;
@@ -107,6 +75,28 @@ bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
   return CopyRange(source, 0, facts.header_end, header, block) &&
          CopyRange(source, facts.header_end, source.Size(), movie, block) && header.Close() &&
          movie.Close();
+}
+
+bool WriteFileRecordingParts(const std::string& path, const RecordingFacts& facts,
+                             const std::string& header_path, const std::string& movie_path) {
+  const int source = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat status {};
+  if (source < 0) return false;
+  std::remove(header_path.c_str());
+  std::remove(movie_path.c_str());
+  bool written = false;
+  if (::fstat(source, &status) == 0 && S_ISREG(status.st_mode)) {
+    const auto size = static_cast<uint64_t>(status.st_size);
+    const uint64_t header_end = std::min(facts.header_end, size);
+    OutputFile header(header_path);
+    OutputFile movie(movie_path);
+    written = header.is_open() && movie.is_open() &&
+              header.AppendRange(source, 0, header_end, kPartCopyBlock) &&
+              movie.AppendRange(source, header_end, size - header_end, kPartCopyBlock) &&
+              header.Close() && movie.Close();
+  }
+  ::close(source);
+  return written;
 }
 
 std::string SafePartName(const std::string& name) {

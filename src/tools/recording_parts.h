@@ -41,6 +41,11 @@ std::optional<RecordingFacts> ReadRecordingFacts(avi::ByteSource& source);
 bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
                          const std::string& header_path, const std::string& movie_path);
 
+// The same for a recording in an ordinary file, its bytes copied inside the kernel where the
+// files allow it, in the same blocks.
+bool WriteFileRecordingParts(const std::string& path, const RecordingFacts& facts,
+                             const std::string& header_path, const std::string& movie_path);
+
 // A name from a card or the command line, made safe to append to a folder: a name holding "/",
 // "\", "..", a NUL or another control character has each of those replaced by "_" (the name
 // never leaves the folder); any other name is returned unchanged.
