@@ -22,6 +22,7 @@ struct DecoderSettings {
   bool Put(int id, int value);
   int EffectiveBrightness() const { return adjust_enabled ? brightness : 0; }
   bool EffectiveMirror() const { return orientation_enabled && mirror; }
+  bool operator==(const DecoderSettings&) const = default;
 };
 
 }  // namespace vantrel

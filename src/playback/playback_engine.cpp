@@ -1,6 +1,7 @@
 #include "playback/playback_engine.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "playback/graph_codes.h"
 
@@ -8,6 +9,9 @@ namespace vantrel {
 namespace {
 constexpr int32_t kSilence = -10000;
 constexpr int32_t kBalanceLimit = 10000;
+// How often the playback thread looks at the clock: well under a frame period at twice the
+// normal speed, so a picture is shown at most this late.
+constexpr auto kPresentTick = std::chrono::milliseconds(4);
 }  // namespace
 
 PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now)
@@ -21,11 +25,65 @@ PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, Ti
   }
 }
 
-PlaybackEngine::~PlaybackEngine() = default;
+PlaybackEngine::~PlaybackEngine() {
+  {
+    std::lock_guard guard(lock_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  if (player_.joinable()) player_.join();
+  // Each worker lets go of its stream before the stream goes.
+  for (Channel& channel : channels_) channel.worker.reset();
+}
+
+void PlaybackEngine::StartThreads() {
+  {
+    std::lock_guard decoding(decode_lock_);
+    for (int k = 0; k < kMaxChannels; ++k) {
+      Channel& channel = channels_[k];
+      if (!channel.stream || channel.worker) continue;
+      channel.worker = std::make_unique<ChannelWorker>(*channel.stream, layout_.video[k]->sink,
+                                                       [this, k] { return SettingsOf(k); });
+    }
+  }
+  std::lock_guard guard(lock_);
+  if (!player_.joinable()) player_ = std::thread([this] { PlayLoop(); });
+}
+
+void PlaybackEngine::PlayLoop() {
+  std::unique_lock guard(lock_);
+  while (!stopping_) {
+    if (!clock_.running()) {
+      wake_.wait(guard, [this] { return stopping_ || clock_.running(); });
+      continue;
+    }
+    guard.unlock();
+    const int64_t position = Position();
+    {
+      std::lock_guard decoding(decode_lock_);
+      PresentDue(position);
+    }
+    guard.lock();
+    wake_.wait_for(guard, kPresentTick, [this] { return stopping_; });
+  }
+}
+
+void PlaybackEngine::PresentDue(int64_t position) {
+  for (int k = 0; k < kMaxChannels; ++k) {
+    if (!channels_[k].worker) continue;
+    if (auto picture = channels_[k].worker->TakeDue(position, &dropped_)) {
+      ShowQueuedLocked(k, std::move(*picture));
+    }
+  }
+}
 
 void PlaybackEngine::Run() {
-  std::lock_guard guard(lock_);
-  clock_.Start(rate_);
+  StartThreads();
+  {
+    std::lock_guard guard(lock_);
+    clock_.Start(rate_);
+  }
+  wake_.notify_all();
 }
 
 void PlaybackEngine::Pause() {
@@ -56,35 +114,28 @@ bool PlaybackEngine::SetPosition(int64_t position) {
   }
   // Before the start the first picture shows.
   const int64_t target = std::max<int64_t>(position, 0);
-  if (!splitter_.Seek(target)) return true;
-  for (int k = 0; k < kMaxChannels; ++k) {
-    if (!channels_[k].stream) continue;
-    channels_[k].stream->Reset();
-    if (channels_[k].stream->DecodeUpTo(target) > 0) PresentLocked(k);
+  for (Channel& channel : channels_) {
+    if (channel.worker) channel.worker->Hold();
+  }
+  if (splitter_.Seek(target)) {
+    for (int k = 0; k < kMaxChannels; ++k) {
+      ChannelStream* stream = channels_[k].stream.get();
+      if (!stream) continue;
+      stream->Reset();
+      channels_[k].shown_frame.reset();
+      if (stream->DecodeUpTo(target) > 0) ShowLocked(k, *stream->current(), stream->current_time());
+    }
+  }
+  // Whatever was decoded ahead belongs to the old place.
+  for (Channel& channel : channels_) {
+    if (channel.worker) channel.worker->Release();
   }
   return true;
 }
 
-int PlaybackEngine::Advance() {
-  const int64_t position = Position();
-  std::lock_guard decoding(decode_lock_);
-  int presented = 0;
-  for (int k = 0; k < kMaxChannels; ++k) {
-    if (!channels_[k].stream) continue;
-    const int made_current = channels_[k].stream->DecodeUpTo(position);
-    if (made_current == 0) continue;
-    dropped_ += static_cast<uint64_t>(made_current - 1);
-    PresentLocked(k);
-    ++presented;
-  }
-  return presented;
-}
-
 void PlaybackEngine::Repaint() {
   std::lock_guard decoding(decode_lock_);
-  for (int k = 0; k < kMaxChannels; ++k) {
-    if (channels_[k].stream && channels_[k].stream->current()) PresentLocked(k);
-  }
+  for (int k = 0; k < kMaxChannels; ++k) PresentLocked(k);
 }
 
 uint64_t PlaybackEngine::presented() const {
@@ -102,10 +153,41 @@ DecoderSettings PlaybackEngine::SettingsOf(int index) const {
   return settings_[index];
 }
 
-void PlaybackEngine::PresentLocked(int index) {
+void PlaybackEngine::ShowLocked(int index, const AVFrame& frame, int64_t time) {
+  Channel& channel = channels_[index];
+  if (!channel.shown_frame) channel.shown_frame.reset(av_frame_alloc());
+  if (!channel.shown_frame) return;
+  av_frame_unref(channel.shown_frame.get());
+  if (av_frame_ref(channel.shown_frame.get(), &frame) < 0) {
+    channel.shown_frame.reset();
+    return;
+  }
+  channel.shown_time = time;
+  PresentLocked(index);
+}
+
+void PlaybackEngine::ShowQueuedLocked(int index, QueuedPicture picture) {
   Channel& channel = channels_[index];
   VideoSink* sink = layout_.video[index]->sink;
-  const AVFrame* frame = channel.stream->current();
+  const SinkRect rect = sink != nullptr ? sink->ClientRect() : SinkRect{};
+  if (sink == nullptr || picture.width == 0 || picture.width != rect.width ||
+      picture.height != rect.height || !(picture.settings == SettingsOf(index))) {
+    ShowLocked(index, *picture.frame, picture.time);
+    return;
+  }
+  channel.shown_frame = std::move(picture.frame);
+  channel.shown_time = picture.time;
+  channel.shown = std::move(picture.pixels);
+  const int stride = rect.width * 4;
+  sink->Present(SinkPicture{channel.shown.data(), rect.width, rect.height, stride, picture.time});
+  ++presented_;
+}
+
+void PlaybackEngine::PresentLocked(int index) {
+  Channel& channel = channels_[index];
+  if (!layout_.video[index]) return;
+  VideoSink* sink = layout_.video[index]->sink;
+  const AVFrame* frame = channel.shown_frame.get();
   if (sink == nullptr || frame == nullptr) return;
   const SinkRect rect = sink->ClientRect();
   if (rect.width <= 0 || rect.height <= 0 || rect.width > kMaxPictureSide ||
@@ -118,8 +200,8 @@ void PlaybackEngine::PresentLocked(int index) {
                                  channel.shown.data(), stride)) {
     return;
   }
-  sink->Present(SinkPicture{channel.shown.data(), rect.width, rect.height, stride,
-                            channel.stream->current_time()});
+  sink->Present(
+      SinkPicture{channel.shown.data(), rect.width, rect.height, stride, channel.shown_time});
   ++presented_;
 }
 
@@ -161,9 +243,7 @@ bool PlaybackEngine::PutDecoderParameter(int channel, int id, int value) {
   }
   // A paused picture shows the change at once.
   std::lock_guard decoding(decode_lock_);
-  if (channels_[channel - 1].stream && channels_[channel - 1].stream->current()) {
-    PresentLocked(channel - 1);
-  }
+  PresentLocked(channel - 1);
   return true;
 }
 
@@ -178,7 +258,7 @@ bool PlaybackEngine::CaptureImage(int channel, ChannelImage* image) const {
   const DecoderSettings settings = SettingsOf(channel - 1);
   std::lock_guard decoding(decode_lock_);
   const Channel& source = channels_[channel - 1];
-  const AVFrame* frame = source.stream ? source.stream->current() : nullptr;
+  const AVFrame* frame = source.shown_frame.get();
   if (frame == nullptr || frame->width <= 0 || frame->height <= 0 ||
       frame->width > kMaxPictureSide || frame->height > kMaxPictureSide) {
     return false;

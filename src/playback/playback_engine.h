@@ -2,18 +2,27 @@
 // the volume, and each channel's decoder settings, and carries the splitter's pins to the
 // channels the build joined them to. The player calls it from the user-interface thread (and
 // the loader thread while building); its own threads never call out except into the sinks.
+//
+// Threads: the first Run starts a playback thread and, per channel, a worker decoding ahead
+// (front and rear decode in parallel). The playback thread presents, at the clock's time, the
+// newest due picture of each channel and counts the late ones it passes over. Pause and Stop
+// park it; a seek holds the workers, decodes the exact picture on the caller's thread and
+// discards whatever was decoded ahead; destruction joins every thread.
 #pragma once
 
 #include <array>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "playback/channel_image.h"
 #include "playback/channel_stream.h"
+#include "playback/channel_worker.h"
 #include "playback/decoder_settings.h"
 #include "playback/picture_converter.h"
 #include "playback/playback_clock.h"
@@ -56,9 +65,6 @@ class PlaybackEngine {
   // 100-ns units; false when nothing is open to seek in. Each channel then shows its last
   // picture at or before the position, decoded from the key frame before it.
   bool SetPosition(int64_t position);
-  // Decodes every channel up to the clock's position and presents the pictures that changed;
-  // the playing thread calls it on each tick. Returns how many pictures it presented.
-  int Advance();
   // Shows every channel's current picture again (a window changed size, a setting changed).
   void Repaint();
   // Pictures presented, and pictures decoded but passed over because the clock was ahead.
@@ -83,13 +89,25 @@ class PlaybackEngine {
  private:
   struct Channel {
     std::unique_ptr<ChannelStream> stream;
+    std::unique_ptr<ChannelWorker> worker;  // from the first Run on
     PictureConverter converter;
-    std::vector<uint8_t> shown;  // the last picture presented, at the sink's size
+    FrameHandle shown_frame;  // the decoded picture last presented; null before the first
+    int64_t shown_time = 0;
+    std::vector<uint8_t> shown;  // that picture at the sink's size
   };
 
   bool HasChannel(int channel) const;
   DecoderSettings SettingsOf(int index) const;
-  // decode_lock_ held.
+  void StartThreads();
+  void PlayLoop();
+  // Presents each channel's due picture; decode_lock_ held.
+  void PresentDue(int64_t position);
+  // decode_lock_ held. Keeps frame as the channel's shown picture and presents it.
+  void ShowLocked(int index, const AVFrame& frame, int64_t time);
+  // decode_lock_ held. Presents a picture the worker converted, converting again when the
+  // window or the settings changed since.
+  void ShowQueuedLocked(int index, QueuedPicture picture);
+  // decode_lock_ held. Presents the channel's shown picture.
   void PresentLocked(int index);
 
   SplitterFilter& splitter_;
@@ -100,7 +118,11 @@ class PlaybackEngine {
   int32_t volume_ = 0;
   int32_t balance_ = 0;
   std::array<DecoderSettings, kMaxChannels> settings_;
+  bool stopping_ = false;
+  std::condition_variable wake_;  // with lock_: the playback thread waits for Run or the end
+  std::thread player_;
 
+  // Lock order: decode_lock_, then lock_ or a worker's own.
   mutable std::mutex decode_lock_;
   std::array<Channel, kMaxChannels> channels_;
   uint64_t presented_ = 0;

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "playback/card_source.h"
@@ -224,7 +226,7 @@ TEST_F(Decoding, BrokenRecordingsNeverCrash) {
       }
     }
     graph.Run();
-    graph.player()->engine()->Advance();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     graph.Stop();
   }
   // The interrupted recording still plays up to where power was lost.

@@ -2,6 +2,7 @@
 // pins, components that fail on request, a sink of a fixed size and a time source moved by hand.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -105,11 +106,11 @@ class FixedSink : public VideoSink {
   SinkRect rect_;
 };
 
-// Time that moves only when the test says so.
+// Time that moves only when the test says so (read by the engine's playback thread too).
 struct ManualTime {
-  int64_t now = 0;
+  std::atomic<int64_t> now{0};
   TimeSource Source() {
-    return [this] { return now; };
+    return [this] { return now.load(); };
   }
 };
 

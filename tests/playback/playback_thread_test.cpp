@@ -1,0 +1,244 @@
+// The engine's playback thread on a simulated two-channel recording: both channels show
+// pictures of the same time while playing and after seeks, a seek while running never lets a
+// picture from the old place through, pause holds the picture, the end is reached and every
+// thread ends with the graph.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "playback/card_source.h"
+#include "playback/graph_components.h"
+#include "playback/media_graph.h"
+#include "run_program.h"
+#include "sim/frame_mark.h"
+#include "sim/recording_description.h"
+#include "sim/recording_writer.h"
+#include "temp_dir.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kFps = 30;
+constexpr int kWidth = 320;
+constexpr int kHeight = 180;
+constexpr int kSeconds = 3;
+constexpr int64_t kFramePeriod = 10'000'000 / kFps;
+
+// What the windows were shown, in order: the channel, the frame number drawn into the picture
+// and the picture's time. A seek the test made is an entry with channel -1 before it and one
+// with channel 0 and the frame it goes to after it.
+struct Shown {
+  int channel = 0;
+  int frame = 0;
+  int64_t time = 0;
+};
+
+class ShownLog {
+ public:
+  void Add(Shown entry) {
+    std::lock_guard guard(lock_);
+    entries_.push_back(entry);
+  }
+  std::vector<Shown> entries() const {
+    std::lock_guard guard(lock_);
+    return entries_;
+  }
+  size_t count(int channel) const {
+    std::lock_guard guard(lock_);
+    size_t n = 0;
+    for (const Shown& entry : entries_) n += entry.channel == channel ? 1 : 0;
+    return n;
+  }
+
+ private:
+  mutable std::mutex lock_;
+  std::vector<Shown> entries_;
+};
+
+// A window at the recording's size that reads the frame mark of every picture it gets.
+class MarkReadingSink : public VideoSink {
+ public:
+  MarkReadingSink(int channel, ShownLog& log) : channel_(channel), log_(log) {}
+  SinkRect ClientRect() const override { return {kWidth, kHeight}; }
+  void Present(const SinkPicture& picture) override {
+    std::vector<uint8_t> green(static_cast<size_t>(picture.width) * picture.height);
+    for (int y = 0; y < picture.height; ++y) {
+      for (int x = 0; x < picture.width; ++x) {
+        green[static_cast<size_t>(y) * picture.width + x] =
+            picture.pixels[static_cast<size_t>(y) * picture.stride + x * 4 + 1];
+      }
+    }
+    const auto mark =
+        sim::ReadFrameMark(green.data(), picture.width, picture.width, picture.height);
+    log_.Add({channel_, mark ? mark->frame : -1, picture.time});
+  }
+
+ private:
+  int channel_;
+  ShownLog& log_;
+};
+
+// Polls until done or a generous bound; a test never hangs on a stalled engine.
+bool WaitUntil(const std::function<bool()>& done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+class PlaybackThread : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = new test::TempDir();
+    sim::RecordingDescription description;
+    description.channels = 2;
+    description.seconds = kSeconds;
+    description.fps = kFps;
+    description.front = {kWidth, kHeight};
+    description.rear = {kWidth, kHeight};
+    description.keyint = 10;
+    description.audio = sim::AudioKind::kNone;
+    std::string error;
+    ASSERT_TRUE(sim::WriteRecording(description, Path(), &error)) << error;
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+  static std::string Path() { return folder_->File("two.avi"); }
+
+  void SetUp() override {
+    graph_.AttachWindows(&front_, &rear_);
+    ASSERT_TRUE(graph_.OpenRecording(Path(), kFileSourceDevice, kFileSourceValue));
+  }
+  // The seek and its place in the log, around the seek's own pictures.
+  void SeekAndNote(int ms) {
+    log_.Add({-1, 0, 0});
+    graph_.Seek(ms);
+    log_.Add({0, ms * kFps / 1000, 0});
+  }
+  int CapturedFrame(int index) {
+    ChannelImage image;
+    if (!graph_.CaptureChannelImage(index, &image)) return -1;
+    std::vector<uint8_t> green(static_cast<size_t>(image.width) * image.height);
+    for (size_t i = 0; i < green.size(); ++i) green[i] = image.pixels[i * 4 + 1];
+    const auto mark = sim::ReadFrameMark(green.data(), image.width, image.width, image.height);
+    return mark ? mark->frame : -1;
+  }
+
+  static test::TempDir* folder_;
+  ShownLog log_;
+  MarkReadingSink front_{1, log_};
+  MarkReadingSink rear_{2, log_};
+  StandardGraphComponents components_{false};
+  MediaGraph graph_{components_, nullptr};
+};
+test::TempDir* PlaybackThread::folder_ = nullptr;
+
+TEST_F(PlaybackThread, ChannelsStayInStepAndSeeksLeaveNothingStale) {
+  graph_.Seek(0);
+  ASSERT_EQ(graph_.Run(), 0);
+  ASSERT_TRUE(WaitUntil([&] { return log_.count(2) >= 15; }));
+  SeekAndNote(2000);  // forwards
+  ASSERT_TRUE(WaitUntil([&] { return graph_.PositionMs() >= 2300; }));
+  SeekAndNote(400);  // backwards, with pictures of 2.3 s decoded ahead
+  ASSERT_TRUE(WaitUntil([&] { return graph_.PositionMs() >= 900; }));
+  graph_.Pause();
+
+  int latest[3] = {-1, -1, -1};
+  int seek_frame = -1;
+  bool first_after_seek[3] = {false, false, false};
+  for (const Shown& entry : log_.entries()) {
+    if (entry.channel == -1) {
+      latest[1] = latest[2] = seek_frame = -1;
+      continue;
+    }
+    if (entry.channel == 0) {
+      seek_frame = entry.frame;
+      first_after_seek[1] = first_after_seek[2] = true;
+      continue;
+    }
+    SCOPED_TRACE("channel " + std::to_string(entry.channel) + " frame " +
+                 std::to_string(entry.frame));
+    // The picture is the one its time says.
+    ASSERT_GE(entry.frame, 0);
+    EXPECT_EQ(entry.frame, entry.time / kFramePeriod);
+    latest[entry.channel] = entry.frame;
+    if (seek_frame >= 0) {
+      // Nothing from before the seek's place, nor decoded ahead at the old one.
+      EXPECT_GE(entry.frame, seek_frame);
+      if (first_after_seek[entry.channel]) EXPECT_LE(entry.frame, seek_frame + 10);
+      first_after_seek[entry.channel] = false;
+    }
+    // The rear comes second in a round: the two stand within one picture of each other.
+    if (entry.channel == 2 && latest[1] >= 0) EXPECT_LE(std::abs(latest[1] - latest[2]), 1);
+  }
+  EXPECT_EQ(graph_.player()->engine()->dropped(), 0u);
+}
+
+TEST_F(PlaybackThread, PauseHoldsThePictureAndASeekWhilePausedShowsItsFrame) {
+  graph_.Seek(0);
+  graph_.Run();
+  ASSERT_TRUE(WaitUntil([&] { return log_.count(1) >= 10; }));
+  graph_.Pause();
+  const size_t shown = log_.entries().size();
+  const int front = CapturedFrame(0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(log_.entries().size(), shown);
+  EXPECT_EQ(CapturedFrame(0), front);
+  EXPECT_EQ(CapturedFrame(1), front);
+
+  graph_.Seek(1234);
+  EXPECT_EQ(CapturedFrame(0), 37);
+  EXPECT_EQ(CapturedFrame(1), 37);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(log_.entries().size(), shown + 2);  // the seek's two pictures, nothing after
+
+  // Playing on continues from there.
+  graph_.Run();
+  ASSERT_TRUE(WaitUntil([&] { return log_.entries().size() >= shown + 8; }));
+  graph_.Pause();
+  for (size_t i = shown; i < log_.entries().size(); ++i) EXPECT_GE(log_.entries()[i].frame, 37);
+}
+
+TEST_F(PlaybackThread, PlaysToTheEndAndEndsCleanlyWhenTornDownRunning) {
+  graph_.Seek(2500);
+  graph_.Run();
+  ASSERT_TRUE(WaitUntil([&] { return graph_.Position() == graph_.Duration(); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(log_.entries().back().frame, kSeconds * kFps - 1);
+
+  // Torn down while running, right away and while decoding ahead; ends without hanging, and
+  // the sanitizers see nothing left behind.
+  for (int wait_ms : {0, 1, 30}) {
+    MarkReadingSink front(1, log_), rear(2, log_);
+    MediaGraph graph(components_, nullptr);
+    graph.AttachWindows(&front, &rear);
+    ASSERT_TRUE(graph.OpenRecording(Path(), kFileSourceDevice, kFileSourceValue));
+    graph.Run();
+    std::this_thread::sleep_for(std::chrono::milliseconds(wait_ms));
+    if (wait_ms == 30) graph.CloseRecording();
+  }
+
+  const auto play = test::RunProgram(test::ToolPath("vantrel-cli"),
+                                     {"play", Path(), "--rate", "2", "--for", "500"});
+  ASSERT_EQ(play.exit_code, 0);
+  int presented = -1, dropped = -1, position = -1;
+  ASSERT_EQ(std::sscanf(play.output.c_str(), "presented\t%d\ndropped\t%d\nposition_ms\t%d\n",
+                        &presented, &dropped, &position),
+            3);
+  EXPECT_GT(presented, 30);
+  EXPECT_GE(position, 900);
+}
+
+}  // namespace
+}  // namespace vantrel
