@@ -96,15 +96,14 @@ bool IsKeyVideoData(const uint8_t* data, uint64_t size) {
 // the new index. Unchanged chunks next to each other are copied as one run.
 class ChunkCopier {
  public:
-  ChunkCopier(avi::ByteSource& movie, RebuildTarget& output, const CopyPlan& plan)
-      : movie_(movie), output_(output), plan_(plan) {}
+  ChunkCopier(RebuildTarget& output, const CopyPlan& plan) : output_(output), plan_(plan) {}
 
   bool Run() {
-    index_.reserve(static_cast<size_t>(16 * (plan_.walk.chunk_count + plan_.silent_count)));
+    index_.reserve(static_cast<size_t>(16 * (plan_.walk.chunks.size() + plan_.silent_count)));
     uint64_t position = kMovieListHeaderSize;
     run_start_ = position;
-    for (uint64_t i = 0; i < plan_.walk.chunk_count; ++i) {
-      if (!CopyChunk(&position)) return false;
+    for (const WalkedChunk& chunk : plan_.walk.chunks) {
+      if (!CopyChunk(chunk, &position)) return false;
       if (plan_.audio_less && silent_written_ < plan_.silent_count &&
           video_clock_ >= kSilentChunkClock) {
         if (!WriteSilent(position)) return false;
@@ -123,30 +122,29 @@ class ChunkCopier {
   }
 
  private:
-  // Reads the chunk's header and the first data bytes (the video key-frame test needs byte 4).
-  bool CopyChunk(uint64_t* position) {
-    uint8_t start[16];
-    const size_t got = movie_.ReadAt(*position, start, sizeof start);
-    if (got < 8) return false;
-    const uint64_t data_size = PaddedSize(avi::ReadLe32(start + 4));
+  bool CopyChunk(const WalkedChunk& chunk, uint64_t* position) {
+    const uint64_t data_size = PaddedSize(chunk.size);
     const uint64_t data_offset = *position + 8;
     *position = data_offset + data_size;
 
+    uint8_t header[8];
+    avi::StoreLe32(header, chunk.id);
+    avi::StoreLe32(header + 4, chunk.size);
     bool key = false;
-    if (plan_.audio_less && start[1] == '1') {
+    if (plan_.audio_less && header[1] == '1') {
       // The text stream moves behind the new audio stream: a new name, so the run breaks here.
-      start[1] = '2';
+      header[1] = '2';
       key = true;
-      if (!EndRun(data_offset - 8) || !output_.Append(start, 8)) return false;
+      if (!EndRun(data_offset - 8) || !output_.Append(header, sizeof header)) return false;
       run_start_ = data_offset;
     }
-    if (start[1] == '0') {
-      key = IsKeyVideoData(start + 8, std::min<uint64_t>(data_size, got - 8));
+    if (header[1] == '0') {
+      key = IsKeyVideoData(chunk.lead, chunk.lead_size);
       video_clock_ += plan_.frame_step;
     }
-    if (plan_.repair && start[1] == '2') key = true;
+    if (plan_.repair && header[1] == '2') key = true;
 
-    AddIndexEntry(avi::ReadLe32(start), key ? kKeyFrameFlag : 0, static_cast<uint32_t>(data_size));
+    AddIndexEntry(avi::ReadLe32(header), key ? kKeyFrameFlag : 0, static_cast<uint32_t>(data_size));
     return true;
   }
 
@@ -174,7 +172,6 @@ class ChunkCopier {
     movie_offset_ += 8 + data_size;
   }
 
-  avi::ByteSource& movie_;
   RebuildTarget& output_;
   const CopyPlan& plan_;
   std::vector<uint8_t> index_;
@@ -216,7 +213,7 @@ bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildT
   const uint64_t silent = static_cast<uint64_t>(plan.silent_count);
   const uint64_t header_list_size = header->header_list_size + (audio_less ? kSilentListSize : 0);
   const uint64_t movie_list_size = 4 + plan.walk.total + kSilentChunkSize * silent;
-  const uint64_t index_size = 16 * (plan.walk.chunk_count + silent);
+  const uint64_t index_size = 16 * (plan.walk.chunks.size() + silent);
   const uint64_t new_riff_size = header_list_size + movie_list_size + index_size + 28;
   if (new_riff_size > UINT32_MAX) return false;
 
@@ -240,7 +237,7 @@ bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildT
 
   avi::StoreLe32(list_header + 4, static_cast<uint32_t>(movie_list_size));
   if (!output.Append(list_header, sizeof list_header)) return false;
-  return ChunkCopier(movie_part, output, plan).Run();
+  return ChunkCopier(output, plan).Run();
 }
 
 bool Guarded(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildTarget& output,

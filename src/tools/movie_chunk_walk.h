@@ -1,9 +1,11 @@
-// Walks the chunks of a movie part (the "movi" list header, then chunks) without reading their
-// data: which chunks are complete and will be copied. A chunk cut short by the end of the part
-// ends the walk, with everything after it.
+// Walks the chunks of a movie part (the "movi" list header, then chunks) reading only their
+// headers and first data bytes: which chunks are complete and will be copied, and what the copy
+// needs to know of each, so the copy reads nothing more. A chunk cut short by the end of the
+// part ends the walk, with everything after it.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "avi/byte_source.h"
 
@@ -11,10 +13,20 @@ namespace vantrel::tools {
 
 inline constexpr uint64_t kMovieListHeaderSize = 12;
 
+// The data bytes read with each header: a video chunk's NAL unit type is its fifth byte.
+inline constexpr size_t kChunkLeadSize = 5;
+
+struct WalkedChunk {
+  uint32_t id = 0;
+  uint32_t size = 0;      // as its header gives it, before padding
+  uint8_t lead_size = 0;  // how many of the first data bytes (pad byte included) were read
+  uint8_t lead[kChunkLeadSize] = {};
+};
+
 struct MovieChunkWalk {
-  uint64_t total = 0;  // bytes of the complete chunks, headers and pad bytes included
-  uint64_t chunk_count = 0;
-  uint64_t front_video_count = 0;  // "00dc" chunks
+  uint64_t total = 0;               // bytes of the complete chunks, headers and pad bytes included
+  uint64_t front_video_count = 0;   // "00dc" chunks
+  std::vector<WalkedChunk> chunks;  // in their order in the part
 };
 
 // An interrupted recording: only data chunks ("..dc", "..tx", "..wb") are taken; the first other
