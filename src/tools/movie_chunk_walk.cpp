@@ -22,17 +22,20 @@ MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only) {
   const uint64_t end = movie.Size();
   uint64_t position = kMovieListHeaderSize;
   while (walk.total < limit) {
-    uint8_t header[8 + kChunkLeadSize];
-    if (position >= end || movie.ReadAt(position, header, sizeof header) < 8) break;
+    uint8_t header[8 + kChunkLeadSize] = {};
+    const size_t got = position < end ? movie.ReadAt(position, header, sizeof header) : 0;
+    if (got < 8) break;
     if (data_only && !IsDataChunk(header)) break;
     const uint64_t data_size = PaddedSize(avi::ReadLe32(header + 4));
     const uint64_t size = 8 + data_size;
     if (size > end - position) break;  // cut short
+    const size_t lead_size = static_cast<size_t>(std::min<uint64_t>(data_size, kChunkLeadSize));
+    if (got < 8 + lead_size) break;  // the medium failed: as if the part ended here
     WalkedChunk chunk;
     chunk.id = avi::ReadLe32(header);
     chunk.size = avi::ReadLe32(header + 4);
-    chunk.lead_size = static_cast<uint8_t>(std::min<uint64_t>(data_size, kChunkLeadSize));
-    std::copy(header + 8, header + 8 + chunk.lead_size, chunk.lead);
+    chunk.lead_size = static_cast<uint8_t>(lead_size);
+    std::copy(header + 8, header + 8 + lead_size, chunk.lead);
     walk.chunks.push_back(chunk);
     if (chunk.id == avi::FourCc("00dc")) ++walk.front_video_count;
     walk.total += size;
