@@ -3,8 +3,10 @@
 # on an audio-less and an interrupted 1920x1080 recording (warm cache, best of 5, each output
 # removed before its run so no tool pays for truncating the last one). Two forms are timed:
 # raw, the rebuild from the two part files (`repair HDLR MOVI OUT ...`), and whole, `repair FILE
-# OUT`, which splits the recording into part files first. The recordings take minutes to
-# encode, so they are kept in BUILD/bench-data.
+# OUT`, which splits the recording into part files first. vantrel-cli's own start (loading FFmpeg
+# and Qt) is timed too, as `vantrel-cli repair` without arguments, and the raw form less that
+# start is shown beside it. The recordings take minutes to encode, so they are kept in
+# BUILD/bench-data.
 # usage: bench/repair_bench.sh [BUILD] [SECONDS]
 set -eu
 build=${1:-build}
@@ -58,8 +60,9 @@ for kind in audio-less interrupted; do
   raw=$(best_of_5 "$out" "$bin/vantrel-cli" repair "$work/hdlr" "$work/movi" "$out" \
     --audio-less 1 --riff-size "$riff_size")
   whole=$(best_of_5 "$out" "$bin/vantrel-cli" repair "$file" "$out")
+  launch=$(best_of_5 "$out" "$bin/vantrel-cli" repair)
   ffmpeg_time=$(best_of_5 "$out" ffmpeg -v error -y -i "$file" -c copy -copy_unknown "$out")
-  echo "$kind $mb $copy $raw $whole $ffmpeg_time" | awk '{
-    printf "%s\t%.1f MB\tcp %.0f MB/s\traw %.0f MB/s (%.2f x cp)\twhole %.0f MB/s (%.2f x cp)\tffmpeg %.0f MB/s (%.2f x cp)\n",
-           $1, $2, $2 / $3, $2 / $4, $3 / $4, $2 / $5, $3 / $5, $2 / $6, $3 / $6 }'
+  echo "$kind $mb $copy $raw $whole $ffmpeg_time $launch" | awk '{
+    printf "%s\t%.1f MB\tcp %.0f MB/s\traw %.0f MB/s (%.2f x cp)\twhole %.0f MB/s (%.2f x cp)\tffmpeg %.0f MB/s (%.2f x cp)\tstart %.0f ms\traw less start %.2f x cp\n",
+           $1, $2, $2 / $3, $2 / $4, $3 / $4, $2 / $5, $3 / $5, $2 / $6, $3 / $6, $7 * 1000, $3 / ($4 - $7) }'
 done
