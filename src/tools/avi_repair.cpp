@@ -60,7 +60,8 @@ class SinkTarget : public RebuildTarget {
   std::vector<uint8_t> buffer_;
 };
 
-// A file: movie bytes are copied from the movie part's descriptor inside the kernel.
+// A file: runs of the movie part go from its descriptor straight into the output's buffer, or
+// through the kernel when they are large and line up with the output's pages.
 class FileTarget : public RebuildTarget {
  public:
   FileTarget(int movie, OutputFile& file) : movie_(movie), file_(file) {}
@@ -263,7 +264,7 @@ bool AviRepair(const std::string& header_part, const std::string& movie_part,
   if (!file.is_open()) return false;
   const std::unique_ptr<avi::FileByteSource> header = avi::FileByteSource::Open(header_part);
   const std::unique_ptr<avi::FileByteSource> movie = avi::FileByteSource::Open(movie_part);
-  // A second descriptor on the movie part feeds the kernel copies.
+  // A descriptor of its own on the movie part: the runs of chunks are copied from it.
   const int movie_descriptor = ::open(movie_part.c_str(), O_RDONLY | O_CLOEXEC);
   bool rebuilt = false;
   if (header && movie && movie_descriptor >= 0) {
