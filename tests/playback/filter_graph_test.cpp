@@ -25,7 +25,8 @@ class CountingConnector : public PinConnector {
 
 std::vector<GraphPin> Outputs(int count) {
   std::vector<GraphPin> pins;
-  for (int i = 1; i <= count; ++i) pins.push_back(GraphPin{"Out " + std::to_string(i), true});
+  for (int i = 1; i <= count; ++i)
+    pins.push_back(GraphPin{"Out " + std::to_string(i), true, {}, std::nullopt});
   return pins;
 }
 

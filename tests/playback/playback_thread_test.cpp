@@ -176,11 +176,15 @@ TEST_F(PlaybackThread, ChannelsStayInStepAndSeeksLeaveNothingStale) {
     if (seek_frame >= 0) {
       // Nothing from before the seek's place, nor decoded ahead at the old one.
       EXPECT_GE(entry.frame, seek_frame);
-      if (first_after_seek[entry.channel]) EXPECT_LE(entry.frame, seek_frame + 10);
+      if (first_after_seek[entry.channel]) {
+        EXPECT_LE(entry.frame, seek_frame + 10);
+      }
       first_after_seek[entry.channel] = false;
     }
     // The rear comes second in a round: the two stand within one picture of each other.
-    if (entry.channel == 2 && latest[1] >= 0) EXPECT_LE(std::abs(latest[1] - latest[2]), 1);
+    if (entry.channel == 2 && latest[1] >= 0) {
+      EXPECT_LE(std::abs(latest[1] - latest[2]), 1);
+    }
   }
   EXPECT_EQ(graph_.player()->engine()->dropped(), 0u);
 }

@@ -84,9 +84,13 @@ TEST(AviRepair, TwentySecondsWithoutSoundGainTwoHundredSilentChunks) {
     const IndexEntry& entry = parsed.index[i];
     EXPECT_EQ(entry.id, parsed.chunks[i].id);
     EXPECT_EQ(entry.offset, parsed.chunks[i].offset);
-    if (entry.id == "00dc") EXPECT_EQ(entry.size, 8u) << "7 bytes padded";
+    if (entry.id == "00dc") {
+      EXPECT_EQ(entry.size, 8u) << "7 bytes padded";
+    }
     const bool key = entry.id == "01wb" || entry.id == "02tx" || (i == 0);
-    if (entry.id != "00dc" || i == 0) EXPECT_EQ(entry.flags, key ? 0x10u : 0u) << i;
+    if (entry.id != "00dc" || i == 0) {
+      EXPECT_EQ(entry.flags, key ? 0x10u : 0u) << i;
+    }
   }
   EXPECT_EQ(parsed.index[0].flags, 0x10u) << "IDR frame";
   EXPECT_EQ(parsed.index[1].id, "02tx") << "text renamed behind the new audio stream";
