@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "catalogue/lyfs_card_scan.h"
 #include "catalogue/lyfs_device.h"
 #include "catalogue/recording_catalogue.h"
 #include "repaired_file.h"
+#include "run_program.h"
 #include "temp_dir.h"
 
 namespace vantrel {
@@ -19,10 +19,12 @@ namespace {
 TEST(CardRecording, InterruptedAndSoundlessRecordingsAreRebuiltInTheTempFolder) {
   test::TempDir dir;
   const std::string image = dir.File("card.img");
-  const std::string command = std::string(DASHCAM_SIM) + " lyfs-card '" + image +
-                              "' --size-mib 512 --rec 4 --evt 0 --prk 0 --mot 0 --mdi 0"
-                              " --audio mixed --interrupted 1 --seconds 1 >/dev/null 2>&1";
-  ASSERT_EQ(std::system(command.c_str()), 0) << "dashcam-sim could not write the card";
+  const test::ProgramRun made = test::RunProgram(
+      test::ToolPath("dashcam-sim"),
+      {"lyfs-card", image, "--size-mib", "512", "--rec", "4", "--evt", "0", "--prk", "0", "--mot",
+       "0", "--mdi", "0", "--audio", "mixed", "--interrupted", "1", "--seconds", "1"},
+      test::ErrorOutput::kMerged);
+  ASSERT_EQ(made.exit_code, 0) << "dashcam-sim could not write the card: " << made.output;
   RecordingCatalogue catalogue;
   for (const auto name : kLyfsDirectoryNames) catalogue.AddDirectoryName(name);
   catalogue.AddExtension("avi");

@@ -55,9 +55,9 @@ TEST(SimulatedRepair, EveryVariantRebuildsIntoAFileFfmpegPlays) {
                                           "--front",    "160x90", "--rear",    "160x90",
                                           "--channels", channels, "--audio",   audio};
         if (interrupted) words.push_back("--interrupted");
-        ASSERT_EQ(RunProgram(DASHCAM_SIM, words).exit_code, 0);
+        ASSERT_EQ(RunProgram(ToolPath("dashcam-sim"), words).exit_code, 0);
 
-        const ProgramRun repair = RunProgram(VANTREL_CLI, {"repair", input, output});
+        const ProgramRun repair = RunProgram(ToolPath("vantrel-cli"), {"repair", input, output});
         ASSERT_EQ(repair.exit_code, 0);
         // Only a single camera without sound has the two streams that call for silence.
         const bool audio_less = audio == "none" && channels == "1";
