@@ -19,27 +19,17 @@ function(vantrel_test name)
 endfunction()
 
 # vantrel_folder_library(NAME [DEPS ...]): the library made of every .cpp file in the calling
-# folder; nothing is made while the folder has no source yet.
+# folder.
 function(vantrel_folder_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(sources)
-    vantrel_library(${name} SOURCES ${sources} DEPS ${ARG_DEPS})
-  endif()
+  vantrel_library(${name} SOURCES ${sources} DEPS ${ARG_DEPS})
 endfunction()
 
-# vantrel_folder_tests(NAME [DEPS ...]): one test executable of every *_test.cpp in the calling
-# folder, built only when the libraries it needs exist.
+# vantrel_folder_tests(NAME [DEPS ...]): one test executable of every .cpp file in the calling
+# folder.
 function(vantrel_folder_tests name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(NOT sources)
-    return()
-  endif()
-  foreach(dep IN LISTS ARG_DEPS)
-    if(NOT TARGET ${dep})
-      return()
-    endif()
-  endforeach()
   vantrel_test(${name} SOURCES ${sources} DEPS ${ARG_DEPS})
 endfunction()
