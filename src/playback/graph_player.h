@@ -18,11 +18,10 @@
 #include "playback/graph_components.h"
 #include "playback/playback_clock.h"
 #include "playback/playback_engine.h"
+#include "playback/playback_state.h"
 #include "playback/video_sink.h"
 
 namespace vantrel {
-
-enum class PlaybackState { kRunning = 0, kPaused = 1, kStopped = 2, kClosed = 3 };
 
 using ChannelWindows = std::array<VideoSink*, kMaxChannels>;
 

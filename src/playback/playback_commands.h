@@ -3,10 +3,9 @@
 // user-interface thread. The window never reaches into the media graph itself.
 #pragma once
 
-namespace vantrel {
+#include "playback/playback_state.h"
 
-// The media graph's state as the window sees it; kNone when there is no player.
-enum class PlaybackState { kNone = -1, kRunning = 0, kPaused = 1, kStopped = 2, kClosed = 3 };
+namespace vantrel {
 
 // Command ids the controller handles. Buttons of the main window and the playback menu's entries.
 namespace playback_command {
