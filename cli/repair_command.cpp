@@ -1,16 +1,12 @@
 // repair HDLR MOVI OUT --audio-less 0|1 --riff-size N: the rebuild from two part files.
-// repair FILE OUT: FILE split as a card recording is, decided, and rebuilt into OUT when it
+// repair FILE OUT: FILE decided and split as a card recording is, and rebuilt into OUT when it
 // needs it; prints "action" and direct, add-audio or repair.
-#include <stdlib.h>
-
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "arguments.h"
 #include "commands.h"
-#include "playback/card_recording.h"
 #include "tools/avi_repair.h"
 #include "tools/recording_parts.h"
 
@@ -26,27 +22,6 @@ int Usage() {
   return 2;
 }
 
-// A private folder for the part files, removed with them.
-class PartsFolder {
- public:
-  PartsFolder() {
-    std::error_code failure;
-    std::string pattern = (std::filesystem::temp_directory_path(failure) / "vantrel-repair-XXXXXX");
-    if (failure) pattern = "/tmp/vantrel-repair-XXXXXX";
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~PartsFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  PartsFolder(const PartsFolder&) = delete;
-  PartsFolder& operator=(const PartsFolder&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 int RepairFile(const std::string& file, const std::string& output) {
   const std::unique_ptr<avi::FileByteSource> source = avi::FileByteSource::Open(file);
   if (!source) {
@@ -59,19 +34,10 @@ int RepairFile(const std::string& file, const std::string& output) {
   std::fflush(stdout);
   if (action == tools::RepairAction::kDirect) return 0;
 
-  PartsFolder folder;
-  if (folder.path().empty()) {
-    std::fputs("vantrel-cli repair: cannot create a temporary folder\n", stderr);
-    return 1;
-  }
-  const std::string name = std::filesystem::path(file).filename().string();
-  const RepairFiles files = RepairFilesFor(folder.path(), name, action);
-  if (!tools::WriteFileRecordingParts(file, *facts, files.header_part, files.movie_part)) {
-    std::fputs("vantrel-cli repair: cannot write the part files\n", stderr);
-    return 1;
-  }
-  return tools::AviRepair(files.header_part, files.movie_part, output, facts->audio_less,
-                          facts->riff_size)
+  // Rebuilt from the recording's own two stretches: the same bytes as from part files split
+  // off it, without copying the recording twice.
+  return tools::AviRepairRecording(file, facts->header_end, output, facts->audio_less,
+                                   facts->riff_size)
              ? 0
              : 1;
 }

@@ -1,8 +1,5 @@
 #include "tools/avi_repair.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -11,6 +8,7 @@
 
 #include "avi/byte_order.h"
 #include "avi/four_cc.h"
+#include "tools/mapped_part.h"
 #include "tools/movie_chunk_walk.h"
 #include "tools/output_file.h"
 #include "tools/repair_header.h"
@@ -60,19 +58,21 @@ class SinkTarget : public RebuildTarget {
   std::vector<uint8_t> buffer_;
 };
 
-// A file: runs of the movie part go from its descriptor straight into the output's buffer, or
-// through the kernel when they are large and line up with the output's pages.
+// A file: runs of the movie part are written in place from its mapping, or, without one, read
+// into the output's buffer.
 class FileTarget : public RebuildTarget {
  public:
-  FileTarget(int movie, OutputFile& file) : movie_(movie), file_(file) {}
+  FileTarget(const FilePart& movie, MappedPart* mapped, OutputFile& file)
+      : movie_(movie), mapped_(mapped), file_(file) {}
   bool Append(const void* data, size_t size) override { return file_.Append(data, size); }
   bool AppendMovie(uint64_t offset, uint64_t size) override {
-    return file_.AppendRange(movie_, offset, size, kLargestPiece);
+    if (mapped_ != nullptr) return file_.AppendInPlace(mapped_->Bytes(offset, size), size);
+    return file_.AppendRange(movie_.descriptor(), movie_.begin() + offset, size);
   }
 
  private:
-  static constexpr size_t kLargestPiece = size_t{1} << 30;
-  int movie_;
+  const FilePart& movie_;
+  MappedPart* mapped_;
   OutputFile& file_;
 };
 
@@ -258,22 +258,47 @@ bool RebuildAvi(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::
   return Guarded(header_part, movie_part, target, audio_less, riff_size);
 }
 
-bool AviRepair(const std::string& header_part, const std::string& movie_part,
-               const std::string& output, bool audio_less, uint32_t riff_size) {
-  OutputFile file(output);
-  if (!file.is_open()) return false;
-  const std::unique_ptr<avi::FileByteSource> header = avi::FileByteSource::Open(header_part);
-  const std::unique_ptr<avi::FileByteSource> movie = avi::FileByteSource::Open(movie_part);
-  // A descriptor of its own on the movie part: the runs of chunks are copied from it.
-  const int movie_descriptor = ::open(movie_part.c_str(), O_RDONLY | O_CLOEXEC);
-  bool rebuilt = false;
-  if (header && movie && movie_descriptor >= 0) {
-    FileTarget target(movie_descriptor, file);
-    rebuilt = Guarded(*header, *movie, target, audio_less, riff_size);
-  }
-  if (movie_descriptor >= 0) ::close(movie_descriptor);
-  // A failure part way through leaves no half-written recording behind.
+namespace {
+
+// Rebuilds into file, which is flushed before the movie part's mapping goes; on false nothing of
+// the rebuild is left in it.
+bool RebuildFileParts(FilePart& header, FilePart& movie, OutputFile& file, bool audio_less,
+                      uint32_t riff_size, MovieCopy copy) {
+  std::optional<MappedPart> mapped;
+  if (copy == MovieCopy::kMapped) mapped.emplace(movie);
+  FileTarget target(movie, mapped && mapped->is_mapped() ? &*mapped : nullptr, file);
+  const bool rebuilt = Guarded(header, movie, target, audio_less, riff_size) && file.Flush();
   if (!rebuilt) file.Discard();
+  return rebuilt;
+}
+
+}  // namespace
+
+bool AviRepair(const std::string& header_part, const std::string& movie_part,
+               const std::string& output, bool audio_less, uint32_t riff_size, MovieCopy copy) {
+  const std::unique_ptr<OpenFile> header_file = OpenFile::Open(header_part);
+  const std::unique_ptr<OpenFile> movie_file = OpenFile::Open(movie_part);
+  OutputFile file(output);  // created even when a part cannot be read
+  bool rebuilt = false;
+  if (header_file && movie_file && file.is_open()) {
+    FilePart header(*header_file, 0, header_file->size());
+    FilePart movie(*movie_file, 0, movie_file->size());
+    rebuilt = RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
+  }
+  return file.Close() && rebuilt;
+}
+
+bool AviRepairRecording(const std::string& recording, uint64_t header_end,
+                        const std::string& output, bool audio_less, uint32_t riff_size,
+                        MovieCopy copy) {
+  const std::unique_ptr<OpenFile> source = OpenFile::Open(recording);
+  OutputFile file(output);
+  bool rebuilt = false;
+  if (source && file.is_open()) {
+    FilePart header(*source, 0, header_end);
+    FilePart movie(*source, header.Size(), source->size());
+    rebuilt = RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
+  }
   return file.Close() && rebuilt;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/output_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,17 +13,8 @@ namespace vantrel::tools {
 namespace {
 
 constexpr size_t kBufferSize = 1 << 20;
-// The kernel copies page by page: it is the faster way only when the two files' pages line up
-// (measured on ext4: at unequal offsets within a page it costs a third more than reading into
-// the buffer and writing the buffer out), and only for a range worth a system call of its own.
-constexpr uint64_t kPageSize = 4096;
-constexpr uint64_t kSmallestKernelCopy = 256 * 1024;
-
-// Errors that say only that this pair of files cannot be copied in the kernel.
-bool KernelCopyUnsupported(int error) {
-  return error == EXDEV || error == ENOSYS || error == EOPNOTSUPP || error == EINVAL ||
-         error == EBADF || error == ETXTBSY;
-}
+// One gathered write takes at most this many pieces.
+constexpr size_t kMostPieces = IOV_MAX;
 
 }  // namespace
 
@@ -33,80 +25,93 @@ OutputFile::~OutputFile() {
   if (descriptor_ >= 0) Close();
 }
 
-bool OutputFile::WriteAll(const uint8_t* data, size_t size) {
-  while (size > 0 && !failed_) {
-    const ssize_t done = ::write(descriptor_, data, size);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0)
-      failed_ = true;
-    else {
-      data += done;
-      size -= static_cast<size_t>(done);
+void OutputFile::AddPiece(const void* data, size_t size) {
+  if (size == 0) return;
+  auto* bytes = static_cast<uint8_t*>(const_cast<void*>(data));
+  if (!pieces_.empty()) {
+    iovec& last = pieces_.back();
+    if (static_cast<uint8_t*>(last.iov_base) + last.iov_len == bytes) {
+      last.iov_len += size;  // continues the piece before it
+      return;
     }
   }
-  return !failed_;
+  pieces_.push_back({bytes, size});
 }
 
-bool OutputFile::Flush() {
-  const size_t used = used_;
-  used_ = 0;
-  return WriteAll(buffer_.data(), used);
+// Flushes first when a piece more, or `bytes` more in the buffer, would not fit.
+bool OutputFile::Room(size_t pieces, size_t bytes) {
+  if (pieces_.size() + pieces <= kMostPieces && used_ + bytes <= buffer_.size()) return true;
+  return Flush();
 }
 
 bool OutputFile::Append(const void* data, size_t size) {
   if (descriptor_ < 0 || failed_) return false;
-  size_ += size;
   if (buffer_.empty()) buffer_.resize(kBufferSize);
-  const auto* bytes = static_cast<const uint8_t*>(data);
-  if (used_ + size > buffer_.size() && !Flush()) return false;
-  if (size >= buffer_.size()) return WriteAll(bytes, size);
-  std::memcpy(buffer_.data() + used_, bytes, size);
+  if (size > buffer_.size()) {  // written at once, from where it is
+    return AppendInPlace(data, size) && Flush();
+  }
+  if (!Room(1, size)) return false;
+  std::memcpy(buffer_.data() + used_, data, size);
+  AddPiece(buffer_.data() + used_, size);
   used_ += size;
   return true;
 }
 
-bool OutputFile::CopyThroughBuffer(int from, uint64_t offset, uint64_t size) {
+bool OutputFile::AppendInPlace(const void* data, size_t size) {
+  if (descriptor_ < 0 || failed_) return false;
+  if (!Room(1, 0)) return false;
+  AddPiece(data, size);
+  return true;
+}
+
+bool OutputFile::AppendRange(int from, uint64_t offset, uint64_t size) {
+  if (descriptor_ < 0 || failed_) return false;
   if (buffer_.empty()) buffer_.resize(kBufferSize);
   while (size > 0) {
-    if (used_ == buffer_.size() && !Flush()) return false;
+    if (!Room(1, 1)) return false;
     const size_t room = static_cast<size_t>(std::min<uint64_t>(buffer_.size() - used_, size));
     const ssize_t got = ::pread(from, buffer_.data() + used_, room, static_cast<off_t>(offset));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return false;
+    AddPiece(buffer_.data() + used_, static_cast<size_t>(got));
     used_ += static_cast<size_t>(got);
-    size_ += static_cast<uint64_t>(got);
     offset += static_cast<uint64_t>(got);
     size -= static_cast<uint64_t>(got);
   }
   return true;
 }
 
-bool OutputFile::AppendRange(int from, uint64_t offset, uint64_t size, size_t piece) {
-  if (descriptor_ < 0 || failed_) return false;
-  const bool in_kernel =
-      in_kernel_ && size >= kSmallestKernelCopy && offset % kPageSize == size_ % kPageSize;
-  if (in_kernel && !Flush()) return false;
-  while (size > 0 && in_kernel && in_kernel_) {
-    auto from_offset = static_cast<off_t>(offset);
-    const ssize_t done = ::copy_file_range(from, &from_offset, descriptor_, nullptr,
-                                           static_cast<size_t>(std::min<uint64_t>(size, piece)), 0);
+bool OutputFile::Flush() {
+  if (descriptor_ < 0) return false;
+  size_t first = 0;
+  while (first < pieces_.size() && !failed_) {
+    const ssize_t done =
+        ::writev(descriptor_, pieces_.data() + first, static_cast<int>(pieces_.size() - first));
     if (done < 0 && errno == EINTR) continue;
-    if (done < 0 && KernelCopyUnsupported(errno)) {
-      in_kernel_ = false;  // the rest, and later ranges, go through the buffer
+    if (done <= 0) {
+      failed_ = true;
       break;
     }
-    if (done <= 0) return false;
-    offset += static_cast<uint64_t>(done);
-    size -= static_cast<uint64_t>(done);
-    size_ += static_cast<uint64_t>(done);
+    // A short write: skip what was written, resume inside the piece it stopped in.
+    auto left = static_cast<size_t>(done);
+    while (left > 0 && left >= pieces_[first].iov_len) left -= pieces_[first++].iov_len;
+    if (left > 0) {
+      pieces_[first].iov_base = static_cast<uint8_t*>(pieces_[first].iov_base) + left;
+      pieces_[first].iov_len -= left;
+    }
   }
-  return size == 0 || CopyThroughBuffer(from, offset, size);
+  pieces_.clear();
+  used_ = 0;
+  return !failed_;
 }
 
 void OutputFile::Discard() {
+  pieces_.clear();
   used_ = 0;
-  size_ = 0;
-  if (descriptor_ >= 0 && ::ftruncate(descriptor_, 0) != 0) failed_ = true;
+  if (descriptor_ >= 0 &&
+      (::ftruncate(descriptor_, 0) != 0 || ::lseek(descriptor_, 0, SEEK_SET) != 0)) {
+    failed_ = true;
+  }
 }
 
 bool OutputFile::Close() {

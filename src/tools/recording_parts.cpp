@@ -1,9 +1,5 @@
 #include "tools/recording_parts.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -75,28 +71,6 @@ bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
   return CopyRange(source, 0, facts.header_end, header, block) &&
          CopyRange(source, facts.header_end, source.Size(), movie, block) && header.Close() &&
          movie.Close();
-}
-
-bool WriteFileRecordingParts(const std::string& path, const RecordingFacts& facts,
-                             const std::string& header_path, const std::string& movie_path) {
-  const int source = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat status {};
-  if (source < 0) return false;
-  std::remove(header_path.c_str());
-  std::remove(movie_path.c_str());
-  bool written = false;
-  if (::fstat(source, &status) == 0 && S_ISREG(status.st_mode)) {
-    const auto size = static_cast<uint64_t>(status.st_size);
-    const uint64_t header_end = std::min(facts.header_end, size);
-    OutputFile header(header_path);
-    OutputFile movie(movie_path);
-    written = header.is_open() && movie.is_open() &&
-              header.AppendRange(source, 0, header_end, kPartCopyBlock) &&
-              movie.AppendRange(source, header_end, size - header_end, kPartCopyBlock) &&
-              header.Close() && movie.Close();
-  }
-  ::close(source);
-  return written;
 }
 
 std::string SafePartName(const std::string& name) {

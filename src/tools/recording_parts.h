@@ -1,6 +1,7 @@
 // Deciding whether a recording plays as it is, and splitting it into the two part files the
-// rebuild reads. The same code serves a recording on a LyFS card and a file on the computer:
-// both come in as a byte source.
+// rebuild reads. The decision serves a recording on a LyFS card and a file on the computer alike:
+// both come in as a byte source. A file on the computer is rebuilt straight from its own bytes
+// (AviRepairRecording) and needs no part files.
 #pragma once
 
 #include <cstdint>
@@ -40,11 +41,6 @@ std::optional<RecordingFacts> ReadRecordingFacts(avi::ByteSource& source);
 // when either file cannot be created or written, or the source fails.
 bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
                          const std::string& header_path, const std::string& movie_path);
-
-// The same for a recording in an ordinary file, its bytes copied inside the kernel where the
-// files allow it, in the same blocks.
-bool WriteFileRecordingParts(const std::string& path, const RecordingFacts& facts,
-                             const std::string& header_path, const std::string& movie_path);
 
 // A name from a card or the command line, made safe to append to a folder: a name holding "/",
 // "\", "..", a NUL or another control character has each of those replaced by "_" (the name

@@ -1,0 +1,44 @@
+#include "tools/file_part.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace vantrel::tools {
+
+std::unique_ptr<OpenFile> OpenFile::Open(const std::string& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return nullptr;
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(descriptor);
+    return nullptr;
+  }
+  return std::unique_ptr<OpenFile>(new OpenFile(descriptor, static_cast<uint64_t>(status.st_size)));
+}
+
+OpenFile::~OpenFile() { ::close(descriptor_); }
+
+FilePart::FilePart(const OpenFile& file, uint64_t begin, uint64_t end)
+    : descriptor_(file.descriptor()),
+      begin_(std::min(begin, file.size())),
+      end_(std::clamp(end, begin_, file.size())) {}
+
+size_t FilePart::ReadAt(uint64_t offset, void* buffer, size_t size) {
+  if (offset >= Size()) return 0;
+  size = static_cast<size_t>(std::min<uint64_t>(size, Size() - offset));
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::pread(descriptor_, static_cast<char*>(buffer) + done, size - done,
+                                static_cast<off_t>(begin_ + offset + done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<size_t>(got);
+  }
+  return done;
+}
+
+}  // namespace vantrel::tools
