@@ -3,10 +3,10 @@
 # on an audio-less and an interrupted 1920x1080 recording (warm cache, best of 5, each output
 # removed before its run so no tool pays for truncating the last one). Two forms are timed:
 # raw, the rebuild from the two part files (`repair HDLR MOVI OUT ...`), and whole, `repair FILE
-# OUT`, which splits the recording into part files first. vantrel-cli's own start (loading FFmpeg
-# and Qt) is timed too, as `vantrel-cli repair` without arguments, and the raw form less that
-# start is shown beside it. The recordings take minutes to encode, so they are kept in
-# BUILD/bench-data.
+# OUT`, which decides and rebuilds straight from the recording. vantrel-cli's own start is timed
+# too, as `vantrel-cli repair` without arguments, and the raw form less that start is shown beside
+# it. The machine's load is printed first: the figures mean little on a busy machine. The
+# recordings take minutes to encode, so they are kept in BUILD/bench-data.
 # usage: bench/repair_bench.sh [BUILD] [SECONDS]
 set -eu
 build=${1:-build}
@@ -46,6 +46,7 @@ best_of_5() {  # output, command...; prints the best wall time in seconds
   echo "$best"
 }
 
+echo "load $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
 for kind in audio-less interrupted; do
   if [ "$kind" = interrupted ]; then file=$(make_recording "$kind" --interrupted);
   else file=$(make_recording "$kind" ""); fi
