@@ -1,5 +1,9 @@
 #include "tools/avi_repair.h"
 
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -272,34 +276,55 @@ bool RebuildFileParts(FilePart& header, FilePart& movie, OutputFile& file, bool 
   return rebuilt;
 }
 
+// Writes the output through rebuild. An output that names a file being read is not truncated
+// first, which would destroy that file: the rebuild goes to a new file beside it that takes its
+// place once complete, and a failed rebuild leaves it as it was.
+template <typename Rebuild>
+bool WriteOutput(const std::string& output, bool names_an_input, const Rebuild& rebuild) {
+  if (!names_an_input) {
+    OutputFile file(output);  // created even when the rebuild fails at once
+    const bool rebuilt = file.is_open() && rebuild(file);
+    return file.Close() && rebuilt;
+  }
+  std::string beside = output + ".XXXXXX";
+  const int descriptor = ::mkstemp(beside.data());
+  if (descriptor < 0) return false;
+  struct stat status {};
+  if (::stat(output.c_str(), &status) == 0) ::fchmod(descriptor, status.st_mode & 07777);
+  ::close(descriptor);
+  OutputFile file(beside);
+  bool rebuilt = file.is_open() && rebuild(file);
+  rebuilt = file.Close() && rebuilt && ::rename(beside.c_str(), output.c_str()) == 0;
+  if (!rebuilt) ::unlink(beside.c_str());
+  return rebuilt;
+}
+
 }  // namespace
 
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size, MovieCopy copy) {
   const std::unique_ptr<OpenFile> header_file = OpenFile::Open(header_part);
   const std::unique_ptr<OpenFile> movie_file = OpenFile::Open(movie_part);
-  OutputFile file(output);  // created even when a part cannot be read
-  bool rebuilt = false;
-  if (header_file && movie_file && file.is_open()) {
+  const bool names_an_input =
+      (header_file && header_file->SameAs(output)) || (movie_file && movie_file->SameAs(output));
+  return WriteOutput(output, names_an_input, [&](OutputFile& file) {
+    if (!header_file || !movie_file) return false;
     FilePart header(*header_file, 0, header_file->size());
     FilePart movie(*movie_file, 0, movie_file->size());
-    rebuilt = RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
-  }
-  return file.Close() && rebuilt;
+    return RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
+  });
 }
 
 bool AviRepairRecording(const std::string& recording, uint64_t header_end,
                         const std::string& output, bool audio_less, uint32_t riff_size,
                         MovieCopy copy) {
   const std::unique_ptr<OpenFile> source = OpenFile::Open(recording);
-  OutputFile file(output);
-  bool rebuilt = false;
-  if (source && file.is_open()) {
+  return WriteOutput(output, source && source->SameAs(output), [&](OutputFile& file) {
+    if (!source) return false;
     FilePart header(*source, 0, header_end);
     FilePart movie(*source, header.Size(), source->size());
-    rebuilt = RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
-  }
-  return file.Close() && rebuilt;
+    return RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
+  });
 }
 
 }  // namespace vantrel::tools

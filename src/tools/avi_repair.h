@@ -24,14 +24,17 @@ enum class MovieCopy { kMapped, kRead };
 // True when an output was written. False when a part cannot be read, the header part is too short
 // for a field the rebuild reads, the first stream's scale or rate or the frame count is 0, an
 // interrupted recording has no complete chunk, or the result would not fit a RIFF file; the
-// output is then empty (it is always created, replacing any file of that name).
+// output is then empty (it is always created, replacing any file of that name). An output that
+// names a part is the one exception: it is replaced only by a finished rebuild, and a failure
+// leaves it as it was.
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size,
                MovieCopy copy = MovieCopy::kMapped);
 
 // The same for a recording still in one file: its bytes [0, header_end) are the header part and
 // the rest the movie part. The output is byte for byte the one AviRepair writes from those two
-// parts as files, without writing them.
+// parts as files, without writing them; an output naming the recording replaces it only when
+// rebuilt.
 bool AviRepairRecording(const std::string& recording, uint64_t header_end,
                         const std::string& output, bool audio_less, uint32_t riff_size,
                         MovieCopy copy = MovieCopy::kMapped);

@@ -17,7 +17,13 @@ std::unique_ptr<OpenFile> OpenFile::Open(const std::string& path) {
     ::close(descriptor);
     return nullptr;
   }
-  return std::unique_ptr<OpenFile>(new OpenFile(descriptor, static_cast<uint64_t>(status.st_size)));
+  return std::unique_ptr<OpenFile>(new OpenFile(descriptor, static_cast<uint64_t>(status.st_size),
+                                                status.st_dev, status.st_ino));
+}
+
+bool OpenFile::SameAs(const std::string& path) const {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && status.st_dev == device_ && status.st_ino == inode_;
 }
 
 OpenFile::~OpenFile() { ::close(descriptor_); }

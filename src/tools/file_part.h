@@ -24,12 +24,17 @@ class OpenFile {
 
   int descriptor() const { return descriptor_; }
   uint64_t size() const { return size_; }
+  // True when path names this very file (under any name).
+  bool SameAs(const std::string& path) const;
 
  private:
-  OpenFile(int descriptor, uint64_t size) : descriptor_(descriptor), size_(size) {}
+  OpenFile(int descriptor, uint64_t size, uint64_t device, uint64_t inode)
+      : descriptor_(descriptor), size_(size), device_(device), inode_(inode) {}
 
   int descriptor_;
   uint64_t size_;
+  uint64_t device_;
+  uint64_t inode_;
 };
 
 // Bytes [begin, end) of an open file (both clipped to its size), offsets counted from begin.

@@ -3,6 +3,7 @@
 // from the recording they would be split from, into a file or into any sink.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,40 @@ TEST(RepairCopy, MappedReadAndWholeRecordingFormsWriteTheSameBytes) {
   ASSERT_TRUE(WriteFile(dir.File("out"), "old"));
   EXPECT_FALSE(tools::AviRepairRecording(dir.File("missing.avi"), 20, dir.File("out"), true, 1));
   EXPECT_EQ(ReadFile(dir.File("out")), "") << "created empty even when the recording is missing";
+}
+
+// Rebuilding a recording into its own name (or a part into its own) must not destroy it first.
+TEST(RepairCopy, AnOutputNamingAnInputIsReplacedOnlyByAFinishedRebuild) {
+  TempDir dir;
+  const std::string header = FakeHeaderPart({"vids", "txts"}, 1, 1, 30, 90);
+  std::vector<FakeChunk> chunks;
+  for (int frame = 0; frame < 90; ++frame) chunks.push_back(VideoChunk(frame == 0 ? 5 : 1, 999));
+  const std::string movie = FakeMoviePart(chunks, true);
+  const std::string expected = InMemory(header, movie, true, 1);
+  ASSERT_FALSE(expected.empty());
+
+  ASSERT_TRUE(WriteFile(dir.File("rec.avi"), header + movie));
+  EXPECT_TRUE(
+      tools::AviRepairRecording(dir.File("rec.avi"), header.size(), dir.File("rec.avi"), true, 1));
+  EXPECT_TRUE(ReadFile(dir.File("rec.avi")) == expected);
+
+  ASSERT_TRUE(WriteFile(dir.File("h"), header));
+  ASSERT_TRUE(WriteFile(dir.File("m"), movie));
+  EXPECT_TRUE(tools::AviRepair(dir.File("h"), dir.File("m"), dir.File("m"), true, 1));
+  EXPECT_TRUE(ReadFile(dir.File("m")) == expected);
+
+  // Nothing to rebuild from: the recording stays as it was.
+  const std::string broken = header + "LIST";
+  ASSERT_TRUE(WriteFile(dir.File("broken.avi"), broken));
+  EXPECT_FALSE(tools::AviRepairRecording(dir.File("broken.avi"), header.size(),
+                                         dir.File("broken.avi"), true, 0));
+  EXPECT_EQ(ReadFile(dir.File("broken.avi")), broken);
+
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    ++files;
+  }
+  EXPECT_EQ(files, 4u) << "no file left behind beside the outputs";
 }
 
 }  // namespace
