@@ -3,7 +3,8 @@
 #pragma once
 
 #include <array>
-#include <optional>
+
+#include "ui/skin/skin_image_ids.h"
 
 namespace vantrel::ui {
 
@@ -78,9 +79,6 @@ inline constexpr std::array<PanelSpec, 9> kTextPanels = {{{panel_id::kTimeReadou
 // playback/playback_commands.h, the filter ones in catalogue/list_filter.h.
 inline constexpr int kMenuOpenCommand = 32810;
 
-// The skin images of a button in slot order: normal, pressed, hover, disabled, selected (0: none).
-using ButtonImages = std::array<int, 5>;
-
 struct ButtonSpec {
   int id;
   int width;
@@ -89,41 +87,38 @@ struct ButtonSpec {
   ButtonImages images;
 };
 
-// Every button of the main window. The channel buttons' images depend on the language
-// (ChannelButtonImages) and are empty here.
+// Every button of the main window. The channel buttons' faces depend on the language
+// (ChannelButtonImages of the skin) and are empty here.
 inline constexpr std::array<ButtonSpec, 28> kButtons = {{
-    {button_id::kOpen, 36, 36, 101, {19101, 19102, 19103, 0, 0}},
-    {button_id::kSaveCopy, 36, 36, 272, {19294, 19295, 19296, 19297, 0}},
-    {button_id::kCapture, 36, 36, 102, {19111, 19112, 19113, 19114, 0}},
-    {button_id::kLayoutToggle, 36, 36, 107, {19151, 19152, 19153, 0, 0}},
-    {button_id::kPrint, 36, 36, 105, {19131, 19132, 19133, 19134, 0}},
-    {button_id::kSetting, 36, 36, 106, {19141, 19142, 19143, 0, 0}},
-    {button_id::kZoom, 36, 36, 208, {19121, 19122, 19123, 19124, 0}},
-    {button_id::kAbout, 36, 36, 198, {19161, 19162, 19163, 0, 0}},
-    {button_id::kMin, 44, 36, 108, {18101, 18102, 18103, 0, 0}},
-    {button_id::kMax, 44, 36, 107, {18111, 18112, 18113, 0, 0}},
-    {button_id::kClose, 44, 36, 209, {18121, 18122, 18123, 0, 0}},
-    {button_id::kPrev, 32, 32, 115, {19171, 19172, 19173, 19174, 0}},
-    {button_id::kRewind, 32, 32, 116, {19181, 19182, 19183, 19184, 0}},
-    {button_id::kPlay, 32, 32, 117, {19191, 19192, 19193, 19194, 0}},
-    {button_id::kPause, 32, 32, 118, {19195, 19196, 19197, 19198, 0}},
-    {button_id::kFastForward, 32, 32, 119, {19201, 19202, 19203, 19204, 0}},
-    {button_id::kNext, 32, 32, 120, {19211, 19212, 19213, 19214, 0}},
-    {button_id::kSpeed, 25, 24, 121, {19221, 19222, 0, 0, 0}},
-    {button_id::kBright, 25, 24, 122, {19231, 19232, 0, 0, 0}},
-    {button_id::kMute, 25, 24, 124, {19243, 19244, 0, 0, 0}},
-    {button_id::kMap, 32, 32, 0, {19251, 19252, 0, 19253, 0}},
-    {button_id::kFilterAll, 18, 20, 131, {}},
-    {button_id::kFilterEvent, 18, 20, 132, {}},
-    {button_id::kFilterNormal, 18, 20, 133, {}},
-    {button_id::kFilterParking, 18, 20, 134, {}},
-    {button_id::kFront, 42, 32, 112, {}},
-    {button_id::kRear, 42, 32, 113, {}},
-    {button_id::kAllChannels, 42, 32, 114, {}},
+    {button_id::kOpen, kTopButtonSize, kTopButtonSize, 101, kOpenImages},
+    {button_id::kSaveCopy, kTopButtonSize, kTopButtonSize, 272, kSaveCopyImages},
+    {button_id::kCapture, kTopButtonSize, kTopButtonSize, 102, kCaptureImages},
+    {button_id::kLayoutToggle, kTopButtonSize, kTopButtonSize, 107, kLayoutToggleImages},
+    {button_id::kPrint, kTopButtonSize, kTopButtonSize, 105, kPrintImages},
+    {button_id::kSetting, kTopButtonSize, kTopButtonSize, 106, kSettingImages},
+    {button_id::kZoom, kTopButtonSize, kTopButtonSize, 208, kZoomImages},
+    {button_id::kAbout, kTopButtonSize, kTopButtonSize, 198, kAboutImages},
+    {button_id::kMin, kCaptionButtonWidth, kTopButtonSize, 108, kMinImages},
+    {button_id::kMax, kCaptionButtonWidth, kTopButtonSize, 107, kMaxImages},
+    {button_id::kClose, kCaptionButtonWidth, kTopButtonSize, 209, kCloseImages},
+    {button_id::kPrev, kPlaybackButtonSize, kPlaybackButtonSize, 115, kPrevImages},
+    {button_id::kRewind, kPlaybackButtonSize, kPlaybackButtonSize, 116, kRewindImages},
+    {button_id::kPlay, kPlaybackButtonSize, kPlaybackButtonSize, 117, kPlayImages},
+    {button_id::kPause, kPlaybackButtonSize, kPlaybackButtonSize, 118, kPauseImages},
+    {button_id::kFastForward, kPlaybackButtonSize, kPlaybackButtonSize, 119, kForwardImages},
+    {button_id::kNext, kPlaybackButtonSize, kPlaybackButtonSize, 120, kNextImages},
+    {button_id::kSpeed, kSmallButtonWidth, kSmallButtonHeight, 121, kSpeedImages},
+    {button_id::kBright, kSmallButtonWidth, kSmallButtonHeight, 122, kBrightImages},
+    {button_id::kMute, kSmallButtonWidth, kSmallButtonHeight, 124, kMuteImages},
+    {button_id::kMap, kPlaybackButtonSize, kPlaybackButtonSize, 0, kMapImages},
+    {button_id::kFilterAll, kFilterButtonWidth, kFilterButtonHeight, 131, kFilterImages},
+    {button_id::kFilterEvent, kFilterButtonWidth, kFilterButtonHeight, 132, kFilterImages},
+    {button_id::kFilterNormal, kFilterButtonWidth, kFilterButtonHeight, 133, kFilterImages},
+    {button_id::kFilterParking, kFilterButtonWidth, kFilterButtonHeight, 134, kFilterImages},
+    {button_id::kFront, kChannelButtonWidth, kChannelButtonHeight, 112, {}},
+    {button_id::kRear, kChannelButtonWidth, kChannelButtonHeight, 113, {}},
+    {button_id::kAllChannels, kChannelButtonWidth, kChannelButtonHeight, 114, {}},
 }};
-
-// The mute button while muted.
-inline constexpr ButtonImages kMutedImages = {19241, 19242, 0, 0, 0};
 
 // The button of `id`, or none.
 constexpr const ButtonSpec* FindButton(int id) {
@@ -131,29 +126,6 @@ constexpr const ButtonSpec* FindButton(int id) {
     if (spec.id == id) return &spec;
   }
   return nullptr;
-}
-
-// The channel buttons' faces in the language (normal and selected slots); none for a language
-// without a library, whose buttons then keep the faces they have.
-struct ChannelFaces {
-  ButtonImages front;
-  ButtonImages rear;
-  ButtonImages all;
-};
-constexpr std::optional<ChannelFaces> ChannelButtonImages(int language_index) {
-  auto face = [](int normal, int selected) { return ButtonImages{normal, 0, 0, 0, selected}; };
-  switch (language_index) {
-    case 0:
-      return ChannelFaces{face(184, 185), face(186, 187), face(188, 189)};
-    case 1:
-      return ChannelFaces{face(20031, 20032), face(20041, 20042), face(20051, 20052)};
-    case 2:
-      return ChannelFaces{face(1112, 1113), face(1114, 1115), face(1116, 1117)};
-    case 3:
-      return ChannelFaces{face(1135, 1136), face(1137, 1138), face(1139, 1140)};
-    default:
-      return std::nullopt;
-  }
 }
 
 // The speed, brightness and volume sliders.

@@ -1,0 +1,401 @@
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/program_paths.h"
+#include "catalogue/folder_scan.h"
+#include "catalogue/kind_text.h"
+#include "platform/volume_provider.h"
+#include "ui/main/background_painter.h"
+#include "ui/main/control_ids.h"
+#include "ui/main/idle_playback.h"
+#include "ui/main/message_box_messages.h"
+#include "ui/main/playback_menu.h"
+#include "ui/main/playback_menu_widget.h"
+#include "ui/skin/rb_button_ctrl.h"
+#include "ui/skin/rb_list_ctrl.h"
+#include "ui/skin/rb_slider_ctrl.h"
+#include "ui/skin/rb_text_ctrl.h"
+#include "ui/skin/skin_image_ids.h"
+#include "ui/skin/skin_images.h"
+
+namespace vantrel::ui {
+namespace {
+
+Key KeyOf(int qt_key) {
+  switch (qt_key) {
+    case Qt::Key_O:
+      return Key::kO;
+    case Qt::Key_F4:
+      return Key::kF4;
+    case Qt::Key_Escape:
+      return Key::kEscape;
+    case Qt::Key_Space:
+      return Key::kSpace;
+    case Qt::Key_PageUp:
+      return Key::kPageUp;
+    case Qt::Key_PageDown:
+      return Key::kPageDown;
+    case Qt::Key_Up:
+      return Key::kUp;
+    case Qt::Key_Down:
+      return Key::kDown;
+    default:
+      return Key::kOther;
+  }
+}
+
+// The command id a shortcut runs; 0 for none.
+int CommandOfKey(KeyAction action) {
+  switch (action) {
+    case KeyAction::kOpen:
+      return button_id::kOpen;
+    case KeyAction::kLayoutToggle:
+      return button_id::kLayoutToggle;
+    case KeyAction::kPause:
+      return button_id::kPause;
+    case KeyAction::kPlay:
+      return button_id::kPlay;
+    case KeyAction::kPrev:
+      return button_id::kPrev;
+    case KeyAction::kNext:
+      return button_id::kNext;
+    case KeyAction::kVolumeUp:
+      return playback_command::kVolumeUp;
+    case KeyAction::kVolumeDown:
+      return playback_command::kVolumeDown;
+    case KeyAction::kBrightDefault:
+      return button_id::kBright;
+    case KeyAction::kMute:
+      return button_id::kMute;
+    case KeyAction::kSpeedDefault:
+      return button_id::kSpeed;
+    case KeyAction::kClose:
+      return button_id::kClose;
+    case KeyAction::kPass:
+    case KeyAction::kSwallow:
+      break;
+  }
+  return 0;
+}
+
+// Commands that playback carries out as they are.
+bool IsPlaybackCommand(int id) {
+  switch (id) {
+    case playback_command::kPrev:
+    case playback_command::kRewind:
+    case playback_command::kPlay:
+    case playback_command::kFastForward:
+    case playback_command::kPause:
+    case playback_command::kNext:
+    case playback_command::kSpeedDefault:
+    case playback_command::kBrightDefault:
+    case playback_command::kMute:
+    case playback_command::kFront:
+    case playback_command::kRear:
+    case playback_command::kAllChannels:
+      return true;
+    default:
+      return id >= playback_command::kPlayPauseToggle && id <= playback_command::kMenuMute;
+  }
+}
+
+Qt::CursorShape CursorFor(FrameHit hit) {
+  switch (hit) {
+    case FrameHit::kLeft:
+    case FrameHit::kRight:
+      return Qt::SizeHorCursor;
+    case FrameHit::kTop:
+    case FrameHit::kBottom:
+      return Qt::SizeVerCursor;
+    case FrameHit::kTopLeft:
+    case FrameHit::kBottomRight:
+      return Qt::SizeFDiagCursor;
+    case FrameHit::kTopRight:
+    case FrameHit::kBottomLeft:
+      return Qt::SizeBDiagCursor;
+    case FrameHit::kClient:
+      break;
+  }
+  return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::VolumeProvider& volumes,
+                                   PlaybackCommands* playback, LoadTimings timings,
+                                   FolderPicker picker, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
+      options_(options),
+      volumes_(volumes),
+      idle_playback_(playback ? nullptr : std::make_unique<IdlePlayback>()),
+      playback_(playback ? playback : idle_playback_.get()),
+      box_messages_(std::make_unique<MessageBoxMessages>(this)),
+      messages_(box_messages_.get()) {
+  for (std::string_view name : kLyfsDirectoryNames) catalogue_.AddDirectoryName(name);
+  catalogue_.AddExtension(kRecordingExtension);
+  setWindowTitle(QStringLiteral("Vantrel Viewer"));
+  const QImage icon = LoadSkinImage(kApplicationIcon);
+  if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  setMouseTracking(true);
+
+  CreateControls();
+  ApplyLanguage(LanguageIndex());
+  CentreOnScreen();
+  ApplyLayout();
+  list_->SetUp(LanguageIndex());
+  loading_ = std::make_unique<SourceLoading>(*this, volumes_, timings, std::move(picker));
+  ConnectControls();
+  SetInitialState();
+  initialised_ = true;
+  setAcceptDrops(true);
+  // Keys are seen here before the control with the focus gets them.
+  qApp->installEventFilter(this);
+}
+
+CRecboxViewerDlg::~CRecboxViewerDlg() {
+  qApp->removeEventFilter(this);
+  volumes_.RemoveListener(volume_listener_);
+  // However the window went, nothing may go on playing into it.
+  playback_->Shutdown();
+}
+
+void CRecboxViewerDlg::ConnectControls() {
+  for (auto& [id, button] : buttons_) {
+    connect(button, &QAbstractButton::clicked, this, [this, id = id] { OnCommand(id); });
+  }
+  for (auto& [id, slider] : small_sliders_) {
+    connect(slider, &QSlider::sliderMoved, this, [this, id = id](int position) {
+      if (!Loading()) playback_->SliderMoved(id, position);
+    });
+  }
+  connect(seek_slider_, &CRbSliderCtrl::seekRequested, this, [this](int ms) {
+    if (!Loading()) playback_->SliderMoved(kSeekSliderId, ms);
+  });
+  connect(seek_slider_, &CRbSliderCtrl::released, this, [this] { list_->setFocus(); });
+  connect(list_, &CRbListCtrl::rowDoubleClicked, this, [this](int row) {
+    if (!Loading()) playback_->DelayedOpen(row);
+  });
+  connect(list_, &CRbListCtrl::rowClicked, this, [this](int) {
+    if (!Loading()) list_->setFocus();
+  });
+  connect(list_, &CRbListCtrl::filesDropped, this,
+          [this](const QStringList& paths) { Drop(paths); });
+  volume_listener_ = volumes_.AddListener([this](const platform::VolumeChange& change) {
+    if (change.event == platform::VolumeEvent::kRemoved) loading_->VolumeRemoved(change.root);
+  });
+}
+
+void CRecboxViewerDlg::OpenPaths(const QStringList& paths) { Drop(paths); }
+
+void CRecboxViewerDlg::Drop(const QStringList& paths) {
+  if (Loading() || paths.isEmpty()) return;
+  loading_->Drop(paths);
+}
+
+void CRecboxViewerDlg::OnCommand(int id) {
+  if (id == button_id::kClose) {
+    CloseViewer();
+    return;
+  }
+  if (Loading()) return;
+  if (const std::optional<ListFilter> filter = FilterOfCommand(id)) {
+    RunFilter(*filter);
+    return;
+  }
+  if (IsPlaybackCommand(id)) {
+    playback_->Command(id);
+    return;
+  }
+  switch (id) {
+    case button_id::kOpen:
+    case kMenuOpenCommand:
+      loading_->OpenCommand();
+      break;
+    case button_id::kSaveCopy:
+      // Only a card read through the recorder's own file system offers a copy; the copy itself
+      // comes with saving and printing recordings.
+      if (catalogue_.open_source_kind() != SourceKind::kLyfsCard) return;
+      break;
+    case button_id::kCapture:
+      // Snapshots of the playing picture come with the snapshot feature.
+      break;
+    case button_id::kLayoutToggle:
+      ToggleLayout();
+      break;
+    case button_id::kPrint:
+      // The printed report comes with saving and printing recordings.
+      break;
+    case button_id::kSetting:
+      // The settings dialog comes with the device settings.
+      break;
+    case button_id::kZoom:
+      // The zoom window comes with the video surfaces.
+      break;
+    case button_id::kAbout:
+      // The about box comes with the device information views.
+      break;
+    case button_id::kMin:
+      showMinimized();
+      break;
+    case button_id::kMax:
+      if (isMaximized()) {
+        showNormal();
+      } else {
+        showMaximized();
+      }
+      break;
+    case button_id::kMap:
+      // Popping the map out into its own window comes with the map.
+      break;
+    default:
+      break;
+  }
+}
+
+void CRecboxViewerDlg::RunFilter(ListFilter filter) {
+  // The recording shown in the playing colours is looked for again in the new rows.
+  const int marked = list_->MarkedRow();
+  const std::string current = marked >= 0 ? list_->ColumnText(marked, kNameColumn) : "";
+  const FilterCommandState state{Loading(), filter_flags_, current};
+  const FilterTargets targets{catalogue_, *list_, *list_, *filter_buttons_};
+  RunFilterCommand(filter, state, targets, LanguageTextLookup(LanguageIndex()));
+}
+
+void CRecboxViewerDlg::ToggleLayout() {
+  layout_mode_ = layout_mode_ == kFullLayout ? kCompactLayout : kFullLayout;
+  // Everything moves at once; the window is not hidden, which would end a modal run.
+  setUpdatesEnabled(false);
+  ApplyLayout();
+  setUpdatesEnabled(true);
+  playback_->LayoutChanged();
+}
+
+void CRecboxViewerDlg::CloseViewer() {
+  playback_->Shutdown();
+  const std::string temp = TempFolder();
+  if (!temp.empty()) EmptyFolderFiles(temp);
+  done(QDialog::Accepted);
+}
+
+bool CRecboxViewerDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget == this || isAncestorOf(widget)) return HandleKey(static_cast<QKeyEvent*>(event));
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool CRecboxViewerDlg::HandleKey(QKeyEvent* event) {
+  KeyPress press;
+  press.key = KeyOf(event->key());
+  press.ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  press.alt = event->modifiers().testFlag(Qt::AltModifier);
+  const QString text = event->text();
+  press.typed = text.isEmpty() ? 0 : text.at(0).unicode();
+  const KeyContext context{playback_->State(), list_->CurrentRow(), list_->RowCount()};
+  const KeyAction action = ActionOfKey(press, context);
+  if (action == KeyAction::kPass) return false;
+  if (const int command = CommandOfKey(action)) OnCommand(command);
+  return true;
+}
+
+std::unique_ptr<QMenu> CRecboxViewerDlg::ContextMenuAt(const QPoint& pos) {
+  if (!RightClickOpensMenu(pos.x(), layout_.right_column.left)) return nullptr;
+  return BuildPlaybackMenu(LanguageIndex(), this, [this](int command) { OnCommand(command); });
+}
+
+void CRecboxViewerDlg::contextMenuEvent(QContextMenuEvent* event) {
+  if (std::unique_ptr<QMenu> menu = ContextMenuAt(event->pos())) menu->exec(event->globalPos());
+}
+
+void CRecboxViewerDlg::paintEvent(QPaintEvent*) {
+  const bool surface_shown = !surfaces_[0]->isHidden() || !surfaces_[1]->isHidden();
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, RenderBackground(layout_, size(), surface_shown));
+}
+
+void CRecboxViewerDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (!initialised_) return;
+  ApplyLayout();
+  playback_->LayoutChanged();
+}
+
+void CRecboxViewerDlg::ClearTopButtonHover() {
+  for (int id : {button_id::kOpen, button_id::kSaveCopy, button_id::kCapture,
+                 button_id::kLayoutToggle, button_id::kPrint, button_id::kSetting, button_id::kZoom,
+                 button_id::kAbout, button_id::kMin, button_id::kMax, button_id::kClose}) {
+    buttons_[id]->ClearHover();
+  }
+}
+
+void CRecboxViewerDlg::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || isMaximized()) {
+    QDialog::mousePressEvent(event);
+    return;
+  }
+  const QPoint pos = event->position().toPoint();
+  const FrameHit hit = HitTest(pos.x(), pos.y(), width(), height());
+  if (hit == FrameHit::kClient) {
+    moving_ = true;
+    grab_point_ = pos;
+  } else {
+    resizing_ = true;
+    resize_edge_ = hit;
+    resize_start_ = geometry();
+  }
+}
+
+void CRecboxViewerDlg::mouseMoveEvent(QMouseEvent* event) {
+  ClearTopButtonHover();
+  const QPoint global = event->globalPosition().toPoint();
+  if (resizing_) {
+    const Rect start{resize_start_.left(), resize_start_.top(),
+                     resize_start_.left() + resize_start_.width(),
+                     resize_start_.top() + resize_start_.height()};
+    const Rect target = ResizeFromEdge(resize_edge_, start, {global.x(), global.y()});
+    setGeometry(target.left, target.top, target.Width(), target.Height());
+    return;
+  }
+  if (moving_) {
+    const Point corner = MoveByGrab({grab_point_.x(), grab_point_.y()}, {global.x(), global.y()});
+    move(corner.x, corner.y);
+    return;
+  }
+  const QPoint pos = event->position().toPoint();
+  setCursor(isMaximized() ? Qt::ArrowCursor
+                          : CursorFor(HitTest(pos.x(), pos.y(), width(), height())));
+}
+
+void CRecboxViewerDlg::mouseReleaseEvent(QMouseEvent* event) {
+  moving_ = false;
+  resizing_ = false;
+  QDialog::mouseReleaseEvent(event);
+}
+
+void CRecboxViewerDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton &&
+      IsTopBandDoubleClick(layout_.mode, Loading(), pos.x(), pos.y(), width())) {
+    OnCommand(button_id::kMax);
+  }
+}
+
+void CRecboxViewerDlg::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CRecboxViewerDlg::dropEvent(QDropEvent* event) {
+  Drop(LocalPathsOf(event->mimeData()->urls()));
+  event->acceptProposedAction();
+}
+
+}  // namespace vantrel::ui
