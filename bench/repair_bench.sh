@@ -1,12 +1,12 @@
 #!/bin/sh
 # Throughput of vantrel-cli repair against cp and ffmpeg's stream copy, side by side in one run,
-# on an audio-less and an interrupted 1920x1080 recording (warm cache, best of 5, each output
-# removed before its run so no tool pays for truncating the last one). Two forms are timed:
-# raw, the rebuild from the two part files (`repair HDLR MOVI OUT ...`), and whole, `repair FILE
-# OUT`, which decides and rebuilds straight from the recording. vantrel-cli's own start is timed
-# too, as `vantrel-cli repair` without arguments, and the raw form less that start is shown beside
-# it. The machine's load is printed first: the figures mean little on a busy machine. The
-# recordings take minutes to encode, so they are kept in BUILD/bench-data.
+# on an audio-less and an interrupted 1920x1080 recording (warm cache, best of 7 rounds, each
+# output removed before its run so no tool pays for truncating the last one). Two forms are
+# timed: raw, the rebuild from the two part files (`repair HDLR MOVI OUT ...`), and whole,
+# `repair FILE OUT`, which decides and rebuilds straight from the recording. vantrel-cli's own
+# start is timed too, as `vantrel-cli repair` without arguments, and the raw form less that start
+# is shown beside it. The machine's load is printed first: the figures mean little on a busy
+# machine. The recordings take minutes to encode, so they are kept in BUILD/bench-data.
 # usage: bench/repair_bench.sh [BUILD] [SECONDS]
 set -eu
 build=${1:-build}
@@ -31,19 +31,19 @@ le32() {  # file, offset
   od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '
 }
 
-best_of_5() {  # output, command...; prints the best wall time in seconds
+timed() {  # output, command...; prints the wall time in seconds
   output=$1
   shift
-  best=""
-  for run in 1 2 3 4 5; do
-    rm -f "$output"
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    best=$(echo "$start $end ${best:-1e9}" | awk '{t = $2 - $1; print (t < $3) ? t : $3}')
-  done
   rm -f "$output"
-  echo "$best"
+  start=$(date +%s.%N)
+  "$@" >/dev/null 2>&1 || true
+  end=$(date +%s.%N)
+  rm -f "$output"
+  echo "$start $end" | awk '{print $2 - $1}'
+}
+
+least() {  # a, b
+  echo "$1 $2" | awk '{print ($1 < $2) ? $1 : $2}'
 }
 
 echo "load $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) cores"
@@ -57,12 +57,17 @@ for kind in audio-less interrupted; do
   cat "$file" "$work/hdlr" "$work/movi" >/dev/null
   mb=$(stat -c %s "$file" | awk '{print $1 / 1e6}')
   out="$work/out.avi"
-  copy=$(best_of_5 "$out" cp "$file" "$out")
-  raw=$(best_of_5 "$out" "$bin/vantrel-cli" repair "$work/hdlr" "$work/movi" "$out" \
-    --audio-less 1 --riff-size "$riff_size")
-  whole=$(best_of_5 "$out" "$bin/vantrel-cli" repair "$file" "$out")
-  launch=$(best_of_5 "$out" "$bin/vantrel-cli" repair)
-  ffmpeg_time=$(best_of_5 "$out" ffmpeg -v error -y -i "$file" -c copy -copy_unknown "$out")
+  # Round by round, every tool once a round, so a change in the machine's load touches all alike.
+  copy=1e9 raw=1e9 whole=1e9 launch=1e9 ffmpeg_time=1e9
+  for round in 1 2 3 4 5 6 7; do
+    copy=$(least "$copy" "$(timed "$out" cp "$file" "$out")")
+    raw=$(least "$raw" "$(timed "$out" "$bin/vantrel-cli" repair "$work/hdlr" "$work/movi" "$out" \
+      --audio-less 1 --riff-size "$riff_size")")
+    whole=$(least "$whole" "$(timed "$out" "$bin/vantrel-cli" repair "$file" "$out")")
+    launch=$(least "$launch" "$(timed "$out" "$bin/vantrel-cli" repair)")
+    ffmpeg_time=$(least "$ffmpeg_time" \
+      "$(timed "$out" ffmpeg -v error -y -i "$file" -c copy -copy_unknown "$out")")
+  done
   echo "$kind $mb $copy $raw $whole $ffmpeg_time $launch" | awk '{
     printf "%s\t%.1f MB\tcp %.0f MB/s\traw %.0f MB/s (%.2f x cp)\twhole %.0f MB/s (%.2f x cp)\tffmpeg %.0f MB/s (%.2f x cp)\tstart %.0f ms\traw less start %.2f x cp\n",
            $1, $2, $2 / $3, $2 / $4, $3 / $4, $2 / $5, $3 / $5, $2 / $6, $3 / $6, $7 * 1000, $3 / ($4 - $7) }'
