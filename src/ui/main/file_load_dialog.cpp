@@ -1,0 +1,62 @@
+#include "ui/main/file_load_dialog.h"
+
+#include <QPalette>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "ui/skin/rb_text_ctrl.h"
+
+namespace vantrel::ui {
+
+CFileLoadDlg::CFileLoadDlg(QWidget* parent, int language_index, int interval_ms,
+                           std::function<void()> on_elapsed)
+    : QDialog(parent),
+      text_panel_(new CRbTextCtrl(kTextPanelId, kTextPanelType, language_index, this)),
+      on_elapsed_(std::move(on_elapsed)) {
+  setWindowTitle(QStringLiteral("파일을 불러오는 중..."));
+  setModal(true);
+  setFixedSize(kWidth, kHeight);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kBackground);
+  setPalette(colours);
+  setAutoFillBackground(true);
+  text_panel_->SetBackground(kBackground);
+  text_panel_->setGeometry(0, 10, kWidth, 80);
+  timer_.setInterval(interval_ms);
+  connect(&timer_, &QTimer::timeout, this, &CFileLoadDlg::OnTimer);
+}
+
+void CFileLoadDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  CentreOverParent();
+  if (!timer_.isActive()) timer_.start();
+}
+
+void CFileLoadDlg::CentreOverParent() {
+  QRect area;
+  if (const QWidget* owner = parentWidget()) {
+    const QWidget* window = owner->window();
+    area = QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
+  } else if (const QScreen* screen = this->screen()) {
+    area = screen->availableGeometry();
+  }
+  if (area.isValid()) {
+    // The window's own area is what is centred; the frame the desktop adds lies around it.
+    setGeometry(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2,
+                kWidth, kHeight);
+  }
+}
+
+void CFileLoadDlg::OnTimer() {
+  timer_.stop();
+  // The timer fires once: the owner's work may take a while and must not run twice.
+  if (on_elapsed_) {
+    auto elapsed = std::move(on_elapsed_);
+    on_elapsed_ = nullptr;
+    elapsed();
+  }
+  accept();
+}
+
+}  // namespace vantrel::ui
