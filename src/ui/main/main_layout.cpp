@@ -127,8 +127,9 @@ void PlaceFullLayout(const LayoutInputs& in, MainLayout& layout, Builder& put) {
   }
   const Rect list{column, 83, column + 267, h - 263};
   put.Put(Control::kList, list, Visibility::kShow);
-  layout.list_block = {column, 49, list.right, list.bottom};
-  layout.map_block = {column, h - 263, list.right, h};
+  // The blocks take in the list's scroll bar, which stands at the list's right edge.
+  layout.list_block = {column, 49, w, list.bottom};
+  layout.map_block = {column, h - 263, w, h};
 
   put.Put(Control::kMapTitle, column, h - 257, kMapTitle, ShownIf(in.map_docked));
   put.Put(Control::kMapButton, w - 52, h - 261, ButtonSize(button_id::kMap),
