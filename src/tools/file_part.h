@@ -38,7 +38,9 @@ class OpenFile {
 };
 
 // Bytes [begin, end) of an open file (both clipped to its size), offsets counted from begin.
-// The file must stay open while the part is used.
+// The file must stay open while the part is used. Reads that move forward have the next
+// stretch asked of the disk ahead of them, so a walk that skips from chunk header to chunk
+// header through a file not yet cached does not wait for each header on its own.
 class FilePart : public avi::ByteSource {
  public:
   FilePart(const OpenFile& file, uint64_t begin, uint64_t end);
@@ -53,6 +55,7 @@ class FilePart : public avi::ByteSource {
   int descriptor_;
   uint64_t begin_;
   uint64_t end_;
+  uint64_t asked_ = 0;  // bytes of the part asked ahead so far
 };
 
 }  // namespace vantrel::tools
