@@ -2,7 +2,6 @@
 
 #include <QPalette>
 #include <QScreen>
-#include <QShowEvent>
 
 #include "ui/skin/rb_text_ctrl.h"
 
@@ -26,11 +25,12 @@ CFileLoadDlg::CFileLoadDlg(QWidget* parent, int language_index, int interval_ms,
   connect(&timer_, &QTimer::timeout, this, &CFileLoadDlg::OnTimer);
 }
 
-void CFileLoadDlg::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  CentreOverParent();
-  if (!timer_.isActive()) timer_.start();
+void CFileLoadDlg::setVisible(bool visible) {
+  // Placed before the window appears, so the toolkit does not place it first and the window
+  // does not jump.
+  if (visible && !isVisible()) CentreOverParent();
+  QDialog::setVisible(visible);
+  if (visible && !elapsed_ && !timer_.isActive()) timer_.start();
 }
 
 void CFileLoadDlg::CentreOverParent() {
@@ -50,12 +50,10 @@ void CFileLoadDlg::CentreOverParent() {
 
 void CFileLoadDlg::OnTimer() {
   timer_.stop();
-  // The timer fires once: the owner's work may take a while and must not run twice.
-  if (on_elapsed_) {
-    auto elapsed = std::move(on_elapsed_);
-    on_elapsed_ = nullptr;
-    elapsed();
-  }
+  // The timer runs once: the owner's work may take a while and must not run twice.
+  if (elapsed_) return;
+  elapsed_ = true;
+  if (on_elapsed_) on_elapsed_();
   accept();
 }
 

@@ -20,7 +20,6 @@ class CFileLoadDlg : public QDialog {
   static constexpr int kHeight = 100;
   static constexpr int kTextPanelId = 1000;
   static constexpr int kTextPanelType = 14;
-  static constexpr int kTimerId = 1;
   static inline const QColor kBackground{0x22, 0x2C, 0x36};
 
   // on_elapsed runs once, when interval_ms have passed after the window showed, before it closes.
@@ -30,8 +29,8 @@ class CFileLoadDlg : public QDialog {
   CRbTextCtrl* text_panel() const { return text_panel_; }
   const QTimer& timer() const { return timer_; }
 
- protected:
-  void showEvent(QShowEvent* event) override;
+  // Centres the window over its owner before it appears, and starts the timer.
+  void setVisible(bool visible) override;
 
  private:
   void OnTimer();
@@ -40,6 +39,7 @@ class CFileLoadDlg : public QDialog {
   CRbTextCtrl* text_panel_;
   QTimer timer_;
   std::function<void()> on_elapsed_;
+  bool elapsed_ = false;
 };
 
 }  // namespace vantrel::ui

@@ -89,15 +89,17 @@ class SourceLoading {
   void CompleteLoad();
   void RetryRemoval();
   bool Busy() const;
-  std::string VolumeRootOf(const std::string& path);
 
   SourceLoadingHost& host_;
   platform::VolumeProvider& volumes_;
   LoadTimings timings_;
   FolderPicker picker_;
-  QString loading_text_;
   LoadMode load_mode_ = LoadMode::kNone;
   std::string source_root_;
+  // Root of the volume of the source the loading window is opening; empty when it is closed.
+  std::string loading_root_;
+  // A removal seen while loading, looked at again when the retry timer fires.
+  std::string pending_removed_root_;
   bool loading_window_open_ = false;
   std::unique_ptr<QTimer> removal_retry_;
 };
