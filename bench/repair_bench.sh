@@ -54,6 +54,7 @@ for kind in audio-less interrupted; do
   head -c "$header_end" "$file" >"$work/hdlr"
   tail -c +"$((header_end + 1))" "$file" >"$work/movi"
   riff_size=$(le32 "$file" 4)
+  sync "$work/hdlr" "$work/movi"  # written back now, not while the tools are timed
   cat "$file" "$work/hdlr" "$work/movi" >/dev/null
   mb=$(stat -c %s "$file" | awk '{print $1 / 1e6}')
   out="$work/out.avi"
