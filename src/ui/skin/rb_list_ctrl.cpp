@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -14,7 +15,6 @@
 #include "catalogue/list_columns.h"
 #include "ui/skin/list_row_style.h"
 #include "ui/skin/skin_colours.h"
-#include "ui/skin/skin_vertical_scroll_bar.h"
 
 namespace vantrel::ui {
 namespace {
@@ -42,6 +42,9 @@ class RowDelegate : public QStyledItemDelegate {
   static constexpr int kTextMargin = 3;
   const CRbListCtrl& list_;
 };
+
+// Report-list rows: a line of the list's font with a little air.
+constexpr int kRowHeight = 18;
 
 Qt::Alignment AlignmentOf(ColumnAlignment alignment) {
   return alignment == ColumnAlignment::kLeft ? Qt::AlignLeft : Qt::AlignHCenter;
@@ -71,6 +74,7 @@ CRbListCtrl::CRbListCtrl(QWidget* parent) : QTableWidget(0, kListColumnCount, pa
   setFrameShape(QFrame::NoFrame);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(kRowHeight);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setStretchLastSection(false);
@@ -79,17 +83,21 @@ CRbListCtrl::CRbListCtrl(QWidget* parent) : QTableWidget(0, kListColumnCount, pa
   setAcceptDrops(true);
   viewport()->setAcceptDrops(true);
   setDragDropMode(QAbstractItemView::DropOnly);
+  // Below the last row the list shows a shade darker than the block it stands in.
   setStyleSheet(QStringLiteral(
-      "QTableWidget { background: rgb(46, 53, 60); color: rgb(180, 180, 180); border: none; }"
+      "QTableWidget { background: rgb(40, 47, 54); color: rgb(180, 180, 180); border: none; }"
       "QHeaderView::section { background: rgb(30, 30, 30); color: white; border: none;"
       " padding-left: 3px; }"));
-  if (parent != nullptr) {
-    scroll_bar_ = new CSkinVerticleScrollbar(verticalScrollBar(), parent);
-    scroll_bar_->setVisible(false);
-  }
+  QFont heading_font(QStringLiteral("돋움"));
+  heading_font.setPointSize(10);
+  horizontalHeader()->setFont(heading_font);
+  PlaceScrollBar();
 }
 
-CRbListCtrl::~CRbListCtrl() = default;
+CRbListCtrl::~CRbListCtrl() {
+  // The bar lives in the list's parent; it goes with the list.
+  delete scroll_bar_.data();
+}
 
 void CRbListCtrl::SetUp(int language_index) {
   language_index_ = language_index;
@@ -274,7 +282,11 @@ void CRbListCtrl::scrollContentsBy(int dx, int dy) {
 }
 
 void CRbListCtrl::PlaceScrollBar() {
-  if (scroll_bar_ == nullptr || parentWidget() == nullptr) return;
+  if (parentWidget() == nullptr) return;
+  if (scroll_bar_ == nullptr) {
+    scroll_bar_ = new CSkinVerticleScrollbar(verticalScrollBar(), parentWidget());
+    scroll_bar_->setVisible(isVisible());
+  }
   // The bar stands in the list's parent, just right of the list and as tall as it.
   scroll_bar_->setGeometry(x() + width(), y(), kScrollBarWidth, height());
   scroll_bar_->raise();

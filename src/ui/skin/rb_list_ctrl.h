@@ -4,15 +4,15 @@
 // keys from moving it.
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QTableWidget>
 
 #include "catalogue/list_selection.h"
 #include "catalogue/recording_list.h"
+#include "ui/skin/skin_vertical_scroll_bar.h"
 
 namespace vantrel::ui {
-
-class CSkinVerticleScrollbar;
 
 class CRbListCtrl : public QTableWidget, public RecordingList, public ListSelection {
   Q_OBJECT
@@ -31,7 +31,8 @@ class CRbListCtrl : public QTableWidget, public RecordingList, public ListSelect
   // The selected row, -1 for none.
   int CurrentRow() const;
 
-  // The skinned scroll bar beside the list (placed at its right edge in the parent).
+  // The skinned scroll bar beside the list, placed just right of it in the list's parent and
+  // shown and hidden with it; null until the list has a parent.
   CSkinVerticleScrollbar* ScrollBar() const { return scroll_bar_; }
 
   // RecordingList
@@ -77,7 +78,7 @@ class CRbListCtrl : public QTableWidget, public RecordingList, public ListSelect
 
   int language_index_ = 0;
   int marked_row_ = -1;
-  CSkinVerticleScrollbar* scroll_bar_ = nullptr;
+  QPointer<CSkinVerticleScrollbar> scroll_bar_;
 };
 
 // The local paths of a drop, in order; remote and empty URLs are left out.
