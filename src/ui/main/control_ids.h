@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "playback/playback_commands.h"
 #include "ui/skin/skin_image_ids.h"
 
 namespace vantrel::ui {
@@ -136,9 +137,6 @@ struct SliderSpec {
 inline constexpr int kSmallSliderWidth = 127;
 inline constexpr int kSmallSliderHeight = 30;
 inline constexpr std::array<SliderSpec, 3> kSmallSliders = {
-    {{1033, 111}, {1034, 123}, {1146, 125}}};
-inline constexpr int kSmallSliderStart = 50;
-// The seek slider keeps this many pixels at each end for its thumb.
-inline constexpr int kSeekSliderEndInset = 15;
+    {{kSpeedSliderId, 111}, {kBrightnessSliderId, 123}, {kVolumeSliderId, 125}}};
 
 }  // namespace vantrel::ui

@@ -20,13 +20,11 @@ struct MenuPopup {
   std::vector<MenuItem> items;
 };
 
-// Open, Play/Pause, Prev, Next, Darken, Brighten, brightness default, Faster, Slower, speed
-// default, volume up, volume down, Mute.
+// Commands from 32810 on: Open, Play/Pause, Prev, Next, Darken, Brighten, brightness default,
+// Faster, Slower, speed default, volume up, volume down, Mute.
 inline constexpr int kFirstPlaybackMenuCommand = 32810;
-inline constexpr int kLastPlaybackMenuCommand = 32822;
-// All, Normal, Event, Parking.
+// Commands from 32823 on: All, Normal, Event, Parking.
 inline constexpr int kFirstFilterMenuCommand = 32823;
-inline constexpr int kLastFilterMenuCommand = 32826;
 
 // The eight pop-ups: German playback, German list filter, English playback, English list filter,
 // Korean playback, Korean list filter, Japanese playback, Japanese list filter.

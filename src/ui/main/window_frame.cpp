@@ -44,10 +44,6 @@ Rect ResizeFromEdge(FrameHit edge, const Rect& window, Point mouse) {
 
 Point MoveByGrab(Point grab, Point mouse) { return {mouse.x - grab.x, mouse.y - grab.y}; }
 
-Point ClampToMinimumSize(int width, int height) {
-  return {std::max(width, kMinimumWidth), std::max(height, kMinimumHeight)};
-}
-
 bool IsTopBandDoubleClick(int layout_mode, bool loading, int x, int y, int client_width) {
   return !loading && layout_mode == kFullLayout && x > 0 && x < client_width && y > 0 &&
          y < kTopBandHeight;

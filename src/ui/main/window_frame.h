@@ -39,9 +39,6 @@ Rect ResizeFromEdge(FrameHit edge, const Rect& window, Point mouse);
 // co-ordinates) is at `mouse` (screen).
 Point MoveByGrab(Point grab, Point mouse);
 
-// A size clamped to the minimum.
-Point ClampToMinimumSize(int width, int height);
-
 // Whether a double click at (x, y) (client) maximises or restores the window: full layout only,
 // not while loading, strictly inside the width and strictly between the top and the band's end.
 bool IsTopBandDoubleClick(int layout_mode, bool loading, int x, int y, int client_width);
