@@ -4,15 +4,11 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPainter>
 
 #include "app/program_paths.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/kind_text.h"
 #include "platform/volume_provider.h"
-#include "ui/main/background_painter.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/idle_playback.h"
 #include "ui/main/message_box_messages.h"
