@@ -2,7 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -15,6 +14,7 @@
 #include "catalogue/list_columns.h"
 #include "ui/skin/list_row_style.h"
 #include "ui/skin/skin_colours.h"
+#include "ui/skin/skin_header_ctrl.h"
 
 namespace vantrel::ui {
 namespace {
@@ -75,9 +75,7 @@ CRbListCtrl::CRbListCtrl(QWidget* parent) : QTableWidget(0, kListColumnCount, pa
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(kRowHeight);
-  horizontalHeader()->setHighlightSections(false);
-  horizontalHeader()->setSectionsClickable(false);
-  horizontalHeader()->setStretchLastSection(false);
+  setHorizontalHeader(new CSkinHeaderCtrl(this));
   setItemDelegate(new RowDelegate(*this));
   itemDelegate()->setParent(this);
   setAcceptDrops(true);
@@ -85,12 +83,7 @@ CRbListCtrl::CRbListCtrl(QWidget* parent) : QTableWidget(0, kListColumnCount, pa
   setDragDropMode(QAbstractItemView::DropOnly);
   // Below the last row the list shows a shade darker than the block it stands in.
   setStyleSheet(QStringLiteral(
-      "QTableWidget { background: rgb(40, 47, 54); color: rgb(180, 180, 180); border: none; }"
-      "QHeaderView::section { background: rgb(30, 30, 30); color: white; border: none;"
-      " padding-left: 3px; }"));
-  QFont heading_font(QStringLiteral("돋움"));
-  heading_font.setPointSize(10);
-  horizontalHeader()->setFont(heading_font);
+      "QTableWidget { background: rgb(40, 47, 54); color: rgb(180, 180, 180); border: none; }"));
   PlaceScrollBar();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/skin/list_row_style.h"
 #include "ui/skin/rb_list_ctrl.h"
 #include "ui/skin/scroll_thumb.h"
+#include "ui/skin/skin_header_ctrl.h"
 #include "ui/skin/skin_vertical_scroll_bar.h"
 
 namespace vantrel::ui {
@@ -55,6 +56,23 @@ class RbListCtrlTest : public QObject {
     list.SetLanguageIndex(7);
     QCOMPARE(list.horizontalHeaderItem(3)->text(), korean);
     QCOMPARE(list.language_index(), 7);
+
+    // Headings: white on dark cells, the date and time centred, the number and kind at the left.
+    QVERIFY(qobject_cast<CSkinHeaderCtrl*>(list.horizontalHeader()) != nullptr);
+    QCOMPARE(CSkinHeaderCtrl::HeadingAlignment(0), Qt::AlignLeft);
+    QCOMPARE(CSkinHeaderCtrl::HeadingAlignment(1), Qt::AlignHCenter);
+    QCOMPARE(CSkinHeaderCtrl::HeadingAlignment(3), Qt::AlignLeft);
+    list.resize(300, 200);
+    window.show();
+    const QImage header = list.horizontalHeader()->grab().toImage();
+    QCOMPARE(header.pixelColor(1, header.height() - 1), QColor(30, 30, 30));
+    bool has_white = false;
+    for (int x = 0; x < 35 && !has_white; ++x) {
+      for (int y = 0; y < header.height() && !has_white; ++y) {
+        has_white = header.pixelColor(x, y).lightness() > 200;
+      }
+    }
+    QVERIFY(has_white);
   }
 
   void RowsThroughTheCatalogueInterface() {
