@@ -21,18 +21,32 @@ namespace {
 // Exit code of a command line the viewer cannot follow.
 constexpr int kUsageError = 2;
 
-ViewerArguments ParseArguments(const QApplication& application) {
+constexpr char kUsage[] =
+    "usage: vantrel-viewer [--cards FILE] [PATH...]\n"
+    "  PATH          a folder or recording to open, as if dropped on the window\n"
+    "  --cards FILE  offer the simulated cards of this description instead of the\n"
+    "                computer's removable volumes\n";
+
+// Read before the toolkit starts, so that asking for help needs no display. None, with the
+// process's exit code, when the viewer is not to start.
+std::optional<ViewerArguments> ParseArguments(int argc, char** argv, int* exit_code) {
+  QStringList words;
+  for (int index = 0; index < argc; ++index) words << QString::fromLocal8Bit(argv[index]);
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Vantrel Viewer: dashcam recordings"));
-  parser.addHelpOption();
-  const QCommandLineOption cards(QStringLiteral("cards"),
-                                 QStringLiteral("Offer the simulated cards of this description."),
-                                 QStringLiteral("FILE"));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+  const QCommandLineOption cards(QStringLiteral("cards"), QString(), QStringLiteral("FILE"));
+  parser.addOption(help);
   parser.addOption(cards);
-  parser.addPositionalArgument(QStringLiteral("PATH"),
-                               QStringLiteral("Folders or files to open, as if dropped."),
-                               QStringLiteral("[PATH...]"));
-  parser.process(application);  // --help and unknown options end the process here
+  if (!parser.parse(words)) {
+    std::fprintf(stderr, "vantrel-viewer: %s\n%s", qPrintable(parser.errorText()), kUsage);
+    *exit_code = kUsageError;
+    return std::nullopt;
+  }
+  if (parser.isSet(help)) {
+    std::fputs(kUsage, stdout);
+    *exit_code = 0;
+    return std::nullopt;
+  }
   ViewerArguments arguments;
   if (parser.isSet(cards)) arguments.cards_file = parser.value(cards).toStdString();
   for (const QString& path : parser.positionalArguments()) {
@@ -70,6 +84,10 @@ std::optional<Volumes> OpenVolumes(const ViewerArguments& arguments) {
 CRecboxViewerApp::CRecboxViewerApp(int& argc, char** argv) : argc_(argc), argv_(argv) {}
 
 int CRecboxViewerApp::Run() {
+  int exit_code = 0;
+  const std::optional<ViewerArguments> arguments = ParseArguments(argc_, argv_, &exit_code);
+  if (!arguments) return exit_code;
+
   // The toolkit's own start-up; it also sets up every control class the windows use.
   QApplication application(argc_, argv_);
   // Sockets need no start-up here: the map's web view brings its own networking.
@@ -77,8 +95,7 @@ int CRecboxViewerApp::Run() {
   QCoreApplication::setOrganizationName(QStringLiteral("RecboxViewer"));
   QCoreApplication::setApplicationName(QStringLiteral("vantrel-viewer"));
 
-  const ViewerArguments arguments = ParseArguments(application);
-  std::optional<Volumes> volumes = OpenVolumes(arguments);
+  std::optional<Volumes> volumes = OpenVolumes(*arguments);
   if (!volumes) return kUsageError;
 
   // A missing or unreadable option file leaves the defaults of a fresh start.
@@ -86,8 +103,8 @@ int CRecboxViewerApp::Run() {
   ReadOptions(OptionFilePath(), options);
 
   CRecboxViewerDlg window(options, *volumes->provider);
-  if (!arguments.paths.isEmpty()) {
-    QTimer::singleShot(0, &window, [&window, &arguments] { window.OpenPaths(arguments.paths); });
+  if (!arguments->paths.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, &arguments] { window.OpenPaths(arguments->paths); });
   }
   window.exec();
   return 0;
