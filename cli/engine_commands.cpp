@@ -3,20 +3,25 @@
 //     opens the recording in a media graph with windows that show nothing, seeks to MS, sets
 //     the channel's brightness and mirror, captures the channel at its native size and writes
 //     a JPEG; exit 1 when the recording cannot be opened, the capture or the file fails.
-//   play FILE [--rate R] [--for MS]
+//   play FILE [--rate R] [--for MS] [--sound]
 //     plays in real time with windows that show nothing and prints presented, dropped and
-//     position_ms, one a line, tab-separated.
+//     position_ms, one a line, tab-separated. With --sound the recording's sound plays on the
+//     sound card (or, on a machine without one, on a device that plays it silently in real
+//     time) and drives the clock; av_sync_max_ms then follows: how far, at most, a presented
+//     picture stood from the sound's clock.
 //   bench-decode FILE
 //     decodes every picture of every channel as fast as it can, scaled to 960x540 BGRA, and
 //     prints frames and fps.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "arguments.h"
 #include "commands.h"
+#include "platform/audio_output_device.h"
 #include "playback/card_source.h"
 #include "playback/channel_stream.h"
 #include "playback/decoder_settings.h"
@@ -24,6 +29,7 @@
 #include "playback/jpeg_file.h"
 #include "playback/media_graph.h"
 #include "playback/media_time.h"
+#include "playback/null_audio_output.h"
 #include "playback/null_video_sink.h"
 #include "playback/picture_converter.h"
 
@@ -40,9 +46,21 @@ int Usage(const char* command, const char* why, const char* usage) {
   return 2;
 }
 
+// The sound card when the machine has one that opens, else a device that plays silently.
+std::unique_ptr<AudioOutput> SoundDevice() {
+  if (auto card = platform::OpenSoundCard(); card && card->Open({48000, 2, SampleFormat::kS16})) {
+    return card;
+  }
+  return std::make_unique<NullAudioOutput>(SteadyTimeSource());
+}
+
 // A graph with two windows that show nothing, the recording opened in it.
 struct HeadlessGraph {
-  StandardGraphComponents components{false};
+  explicit HeadlessGraph(AudioOutputFactory sound = nullptr)
+      : components(sound ? StandardGraphComponents(std::move(sound))
+                         : StandardGraphComponents(false)) {}
+
+  StandardGraphComponents components;
   NullVideoSink front;
   NullVideoSink rear;
   MediaGraph graph{components, nullptr};
@@ -98,14 +116,17 @@ int GrabCommand(const Words& words) {
 }
 
 int PlayCommand(const Words& words) {
-  constexpr char kUsage[] = "play FILE [--rate R] [--for MS]";
+  constexpr char kUsage[] = "play FILE [--rate R] [--for MS] [--sound]";
   const Arguments args(words, {"rate", "for"});
   if (!args.error().empty()) return Usage("play", args.error().c_str(), kUsage);
   if (args.positional().size() != 1) return Usage("play", "one FILE is needed", kUsage);
   const float rate = args.Value("rate") ? std::strtof(args.Value("rate")->c_str(), nullptr) : 1;
   const long long for_ms = args.Integer("for", -1);
 
-  HeadlessGraph headless;
+  const bool sound = args.Has("sound");
+  std::optional<platform::AudioHost> audio_host;
+  if (sound) audio_host.emplace();
+  HeadlessGraph headless(sound ? AudioOutputFactory(SoundDevice) : nullptr);
   if (!headless.Open(args.positional()[0])) {
     std::fprintf(stderr, "vantrel-cli play: cannot open %s\n", args.positional()[0].c_str());
     return 1;
@@ -131,6 +152,10 @@ int PlayCommand(const Words& words) {
   std::printf("presented\t%llu\n", static_cast<unsigned long long>(engine->presented()));
   std::printf("dropped\t%llu\n", static_cast<unsigned long long>(engine->dropped()));
   std::printf("position_ms\t%d\n", graph.PositionMs());
+  if (const SyncFigures sync = engine->sync_figures(); sync.sound_clock) {
+    std::printf("av_sync_max_ms\t%lld\n",
+                static_cast<long long>(sync.picture_to_sound / kUnitsPerMillisecond));
+  }
   return 0;
 }
 

@@ -40,6 +40,10 @@ int32_t StandardGraphComponents::CreateFilter(FilterRole role) {
   return kGraphOk;
 }
 
+std::unique_ptr<AudioOutput> StandardGraphComponents::CreateAudioOutput() {
+  return audio_output_ ? audio_output_() : nullptr;
+}
+
 int32_t StandardGraphComponents::ConnectPins(const GraphFilter&, const GraphPin& output,
                                              const GraphFilter& to, const GraphPin&) {
   return Takes(to.role, output.type) ? kGraphOk : kCannotConnect;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "playback/audio_output.h"
 #include "playback/filter_graph.h"
 #include "playback/splitter_filter.h"
 
@@ -21,24 +22,31 @@ class GraphComponents : public PinConnector {
   virtual int32_t CreateSplitter(std::unique_ptr<SplitterFilter>* splitter) = 0;
   // Whether a filter of the role can be made: kGraphOk, or the failure code.
   virtual int32_t CreateFilter(FilterRole role) = 0;
+  // The sound device behind a built sound renderer; none plays the recording silent.
+  virtual std::unique_ptr<AudioOutput> CreateAudioOutput() { return nullptr; }
 };
 
 // What this machine offers: every role, the recording splitter, and pins joined when the
 // downstream filter takes what the upstream pin carries (H.264 into the video decoder, decoded
 // pictures down the chain, AAC into the AAC decoder, PCM into the sound renderer). The sound
-// renderer exists only with a sound device.
+// renderer exists only with a sound device; it plays through the device's factory, or silent
+// when there is none.
 class StandardGraphComponents : public GraphComponents {
  public:
   explicit StandardGraphComponents(bool sound_device) : sound_device_(sound_device) {}
+  explicit StandardGraphComponents(AudioOutputFactory sound_device)
+      : sound_device_(sound_device != nullptr), audio_output_(std::move(sound_device)) {}
 
   int32_t CreateGraph() override;
   int32_t CreateSplitter(std::unique_ptr<SplitterFilter>* splitter) override;
   int32_t CreateFilter(FilterRole role) override;
   int32_t ConnectPins(const GraphFilter& from, const GraphPin& output, const GraphFilter& to,
                       const GraphPin& input) override;
+  std::unique_ptr<AudioOutput> CreateAudioOutput() override;
 
  private:
   bool sound_device_;
+  AudioOutputFactory audio_output_;
 };
 
 }  // namespace vantrel

@@ -200,7 +200,9 @@ EngineLayout GraphPlayer::Layout() const {
 }
 
 void GraphPlayer::Cue() {
-  engine_ = std::make_unique<PlaybackEngine>(*splitter_, Layout(), now_);
+  EngineLayout layout = Layout();
+  std::unique_ptr<AudioOutput> sound = layout.audio ? components_.CreateAudioOutput() : nullptr;
+  engine_ = std::make_unique<PlaybackEngine>(*splitter_, std::move(layout), now_, std::move(sound));
   state_ = PlaybackState::kStopped;
   built_ = true;
 }
@@ -285,6 +287,24 @@ void GraphPlayer::SetDecoderParameter(int channel, int id, int value) {
 void GraphPlayer::SetRearMirror(bool on) {
   SetDecoderParameter(2, kParamOrientationEnabled, 1);
   SetDecoderParameter(2, kParamMirror, on ? 1 : 0);
+}
+
+bool GraphPlayer::HasRenderer(int channel) const {
+  return channel >= 1 && channel <= kMaxChannels && !channels_[channel - 1].renderer.empty();
+}
+
+int32_t GraphPlayer::RepaintVideo(int channel) {
+  if (!HasRenderer(channel) || !engine_) return kNullPointer;
+  engine_->RepaintChannel(channel);
+  return kGraphOk;
+}
+
+int32_t GraphPlayer::RefreshVideoWindows() {
+  int32_t result = kGraphOk;
+  for (int k = 1; k <= kMaxChannels; ++k) {
+    if (channel_count_ >= k && video_pin_count_ >= k && HasRenderer(k)) result = RepaintVideo(k);
+  }
+  return result;
 }
 
 bool GraphPlayer::CaptureChannelImage(int index, ChannelImage* image) const {

@@ -53,6 +53,12 @@ class GraphPlayer {
   // Channel 1..4; nothing when that channel has no decoder.
   void SetDecoderParameter(int channel, int id, int value);
   void SetRearMirror(bool on);
+  // Whether channel (1..4) was built with a renderer.
+  bool HasRenderer(int channel) const;
+  // Shows the channel's current picture again, fitted to its window's present size.
+  int32_t RepaintVideo(int channel);
+  // Repaints every built channel; the result is the last repaint's.
+  int32_t RefreshVideoWindows();
   // index 0..3 for channels 1..4; image is untouched on failure.
   bool CaptureChannelImage(int index, ChannelImage* image) const;
   int FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* time_stamp);

@@ -89,6 +89,18 @@ bool MediaGraph::CaptureChannelImage(int index, ChannelImage* image) const {
   return player_ ? player_->CaptureChannelImage(index, image) : true;
 }
 
+int32_t MediaGraph::RefreshVideoWindows() {
+  for (int k = 0; k < kMaxChannels; ++k) {
+    if (windows_[k] != nullptr) rects_[k] = windows_[k]->ClientRect();
+  }
+  return player_ ? player_->RefreshVideoWindows() : kGraphOk;
+}
+
+int32_t MediaGraph::RepaintFrontVideo() {
+  if (!player_ || !player_->HasRenderer(1)) return kGraphOk;
+  return player_->RepaintVideo(1);
+}
+
 void MediaGraph::SetRearMirror(bool on) {
   if (player_) player_->SetRearMirror(on);
 }

@@ -44,6 +44,11 @@ class MediaGraph {
   int DurationMs();
   bool SetVolumeLevel(int level);
   bool CaptureChannelImage(int index, ChannelImage* image) const;
+  // Takes every window's size again and re-presents its channel's picture in it (after layout
+  // changes, resizes and paints); the last repaint's result, kGraphOk without a player.
+  int32_t RefreshVideoWindows();
+  // Re-presents channel 1's picture in the front window; 0 when channel 1 has no renderer.
+  int32_t RepaintFrontVideo();
   void SetRearMirror(bool on);
   void SetDecoderParameter(int channel, int id, int value);
   int FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* time_stamp);

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "playback/graph_codes.h"
+#include "playback/volume_level.h"
 
 namespace vantrel {
 namespace {
@@ -14,7 +15,8 @@ constexpr int32_t kBalanceLimit = 10000;
 constexpr auto kPresentTick = std::chrono::milliseconds(4);
 }  // namespace
 
-PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now)
+PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now,
+                               std::unique_ptr<AudioOutput> sound)
     : splitter_(splitter), layout_(std::move(layout)), clock_(std::move(now)) {
   const std::vector<OutputPin> pins = splitter_.Pins();
   for (int k = 0; k < kMaxChannels; ++k) {
@@ -22,6 +24,11 @@ PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, Ti
     if (!chain || chain->pin >= pins.size()) continue;
     auto stream = std::make_unique<ChannelStream>(splitter_, chain->pin);
     if (stream->Open(pins[chain->pin].type)) channels_[k].stream = std::move(stream);
+  }
+  const auto& audio = layout_.audio;
+  if (sound && audio && audio->pin < pins.size()) {
+    sound_ = std::make_unique<SoundPlayback>(splitter_, audio->pin, std::move(sound));
+    if (!sound_->Open(pins[audio->pin].type)) sound_.reset();
   }
 }
 
@@ -57,24 +64,49 @@ void PlaybackEngine::PlayLoop() {
       wake_.wait(guard, [this] { return stopping_ || clock_.running(); });
       continue;
     }
+    bool from_sound = false;
+    const int64_t position = PositionLocked(&from_sound);
+    // When the sound runs out, the monotonic clock carries on from where the sound was.
+    if (from_sound) clock_.Set(position);
     guard.unlock();
-    const int64_t position = Position();
     {
       std::lock_guard decoding(decode_lock_);
-      PresentDue(position);
+      PresentDue(position, from_sound);
     }
     guard.lock();
     wake_.wait_for(guard, kPresentTick, [this] { return stopping_; });
   }
 }
 
-void PlaybackEngine::PresentDue(int64_t position) {
+void PlaybackEngine::PresentDue(int64_t position, bool from_sound) {
+  bool presented = false;
   for (int k = 0; k < kMaxChannels; ++k) {
     if (!channels_[k].worker) continue;
     if (auto picture = channels_[k].worker->TakeDue(position, &dropped_)) {
+      if (from_sound) {
+        sync_.sound_clock = true;
+        sync_.picture_to_sound =
+            std::max(sync_.picture_to_sound, std::abs(position - picture->time));
+      }
       ShowQueuedLocked(k, std::move(*picture));
+      presented = true;
     }
   }
+  if (!presented) return;
+  int64_t earliest = INT64_MAX;
+  int64_t latest = INT64_MIN;
+  for (const Channel& channel : channels_) {
+    if (!channel.worker || !channel.shown_frame) continue;
+    earliest = std::min(earliest, channel.shown_time);
+    latest = std::max(latest, channel.shown_time);
+  }
+  if (earliest <= latest)
+    sync_.between_channels = std::max(sync_.between_channels, latest - earliest);
+}
+
+SyncFigures PlaybackEngine::sync_figures() const {
+  std::lock_guard decoding(decode_lock_);
+  return sync_;
 }
 
 void PlaybackEngine::Run() {
@@ -82,6 +114,7 @@ void PlaybackEngine::Run() {
   {
     std::lock_guard guard(lock_);
     clock_.Start(rate_);
+    if (sound_) sound_->Start(rate_);
   }
   wake_.notify_all();
 }
@@ -89,20 +122,38 @@ void PlaybackEngine::Run() {
 void PlaybackEngine::Pause() {
   std::lock_guard guard(lock_);
   clock_.Pause();
+  if (!sound_) return;
+  sound_->Pause();
+  // Paused, both clocks stand where the sound stopped.
+  if (const std::optional<int64_t> heard = sound_->Position()) clock_.Set(*heard);
 }
 
-void PlaybackEngine::Stop() {
-  std::lock_guard guard(lock_);
-  clock_.Pause();
-}
+void PlaybackEngine::Stop() { Pause(); }
 
 void PlaybackEngine::SetRate(double rate) {
-  std::lock_guard guard(lock_);
-  rate_ = rate;
-  if (clock_.running()) clock_.Start(rate_);
+  int64_t position = 0;
+  bool changed = false;
+  {
+    std::lock_guard guard(lock_);
+    changed = rate != rate_;
+    rate_ = rate;
+    if (clock_.running()) clock_.Start(rate_);
+    if (!sound_) return;
+    sound_->SetRate(rate_);
+    bool from_sound = false;
+    position = PositionLocked(&from_sound);
+  }
+  // The sound already queued would keep the old pace for a moment, and the pictures with it:
+  // the sound starts again from here at the new speed.
+  if (changed) SetPosition(position);
 }
 
 bool PlaybackEngine::SetPosition(int64_t position) {
+  // The sound is emptied out first, so that its clock stands at the new place from here on.
+  if (sound_) {
+    sound_->Hold();
+    sound_->Restart(position);
+  }
   {
     std::lock_guard guard(lock_);
     clock_.Set(position);
@@ -110,6 +161,7 @@ bool PlaybackEngine::SetPosition(int64_t position) {
   std::lock_guard decoding(decode_lock_);
   if (std::none_of(channels_.begin(), channels_.end(),
                    [](const Channel& c) { return c.stream != nullptr; })) {
+    if (sound_) sound_->Release();
     return true;
   }
   // Before the start the first picture shows.
@@ -130,12 +182,20 @@ bool PlaybackEngine::SetPosition(int64_t position) {
   for (Channel& channel : channels_) {
     if (channel.worker) channel.worker->Release();
   }
+  if (sound_) sound_->Release();
   return true;
 }
 
 void PlaybackEngine::Repaint() {
   std::lock_guard decoding(decode_lock_);
   for (int k = 0; k < kMaxChannels; ++k) PresentLocked(k);
+}
+
+bool PlaybackEngine::RepaintChannel(int channel) {
+  if (!HasChannel(channel)) return false;
+  std::lock_guard decoding(decode_lock_);
+  PresentLocked(channel - 1);
+  return true;
 }
 
 uint64_t PlaybackEngine::presented() const {
@@ -205,9 +265,22 @@ void PlaybackEngine::PresentLocked(int index) {
   ++presented_;
 }
 
+int64_t PlaybackEngine::PositionLocked(bool* from_sound) const {
+  const int64_t limit = splitter_.Duration();
+  if (sound_) {
+    if (const std::optional<int64_t> heard = sound_->Position()) {
+      *from_sound = true;
+      return std::min(*heard, limit);
+    }
+  }
+  *from_sound = false;
+  return clock_.Position(limit);
+}
+
 int64_t PlaybackEngine::Position() const {
   std::lock_guard guard(lock_);
-  return clock_.Position(splitter_.Duration());
+  bool from_sound = false;
+  return PositionLocked(&from_sound);
 }
 
 int64_t PlaybackEngine::Duration() const { return splitter_.Duration(); }
@@ -216,6 +289,7 @@ int32_t PlaybackEngine::SetVolume(int32_t attenuation) {
   if (attenuation < kSilence || attenuation > 0) return kInvalidArgument;
   std::lock_guard guard(lock_);
   volume_ = attenuation;
+  if (sound_) sound_->SetGain(GainFromAttenuation(attenuation));
   return kGraphOk;
 }
 

@@ -8,6 +8,10 @@
 // newest due picture of each channel and counts the late ones it passes over. Pause and Stop
 // park it; a seek holds the workers, decodes the exact picture on the caller's thread and
 // discards whatever was decoded ahead; destruction joins every thread.
+//
+// Clock: while sound plays, the sound device's count of played frames is the clock (the
+// pictures follow the sound, never the other way round); without a sound device, or once the
+// sound has run out, a monotonic clock scaled by the rate carries on from where it stood.
 #pragma once
 
 #include <array>
@@ -20,12 +24,14 @@
 #include <thread>
 #include <vector>
 
+#include "playback/audio_output.h"
 #include "playback/channel_image.h"
 #include "playback/channel_stream.h"
 #include "playback/channel_worker.h"
 #include "playback/decoder_settings.h"
 #include "playback/picture_converter.h"
 #include "playback/playback_clock.h"
+#include "playback/sound_playback.h"
 #include "playback/splitter_filter.h"
 #include "playback/video_sink.h"
 
@@ -50,9 +56,21 @@ struct EngineLayout {
   std::optional<AudioChain> audio;
 };
 
+// How closely the pictures followed the clock, measured while playing: the largest distance
+// between a presented picture's time and the clock's time when it was presented (taken only
+// while sound drove the clock), and the largest distance between the channels' pictures.
+struct SyncFigures {
+  bool sound_clock = false;      // sound drove the clock at some point
+  int64_t picture_to_sound = 0;  // 100-ns units
+  int64_t between_channels = 0;
+};
+
 class PlaybackEngine {
  public:
-  PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now);
+  // sound: where the audio chain's sound goes; without it (or when it cannot play the
+  // recording's sound) the recording plays silent on the monotonic clock.
+  PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, TimeSource now,
+                 std::unique_ptr<AudioOutput> sound = nullptr);
   PlaybackEngine(const PlaybackEngine&) = delete;
   PlaybackEngine& operator=(const PlaybackEngine&) = delete;
 
@@ -61,17 +79,24 @@ class PlaybackEngine {
   void Run();
   void Pause();
   void Stop();
+  // With sound, a new speed restarts the sound (and the pictures) where the clock stands, so
+  // that nothing queued at the old pace is played at the new one.
   void SetRate(double rate);
   // 100-ns units; false when nothing is open to seek in. Each channel then shows its last
   // picture at or before the position, decoded from the key frame before it.
   bool SetPosition(int64_t position);
   // Shows every channel's current picture again (a window changed size, a setting changed).
   void Repaint();
+  // The same for one channel (1..4); false when it has no decoder.
+  bool RepaintChannel(int channel);
   // Pictures presented, and pictures decoded but passed over because the clock was ahead.
   uint64_t presented() const;
   uint64_t dropped() const;
   int64_t Position() const;
   int64_t Duration() const;
+  // Whether the recording's sound plays (and drives the clock while it lasts).
+  bool has_sound() const { return sound_ != nullptr; }
+  SyncFigures sync_figures() const;
 
   // Hundredths of a decibel, -10000 (silence) to 0; kInvalidArgument outside.
   int32_t SetVolume(int32_t attenuation);
@@ -100,8 +125,11 @@ class PlaybackEngine {
   DecoderSettings SettingsOf(int index) const;
   void StartThreads();
   void PlayLoop();
-  // Presents each channel's due picture; decode_lock_ held.
-  void PresentDue(int64_t position);
+  // The clock's time, and whether the sound gave it; lock_ held.
+  int64_t PositionLocked(bool* from_sound) const;
+  // Presents each channel's due picture and notes how closely they follow the clock;
+  // decode_lock_ held.
+  void PresentDue(int64_t position, bool from_sound);
   // decode_lock_ held. Keeps frame as the channel's shown picture and presents it.
   void ShowLocked(int index, const AVFrame& frame, int64_t time);
   // decode_lock_ held. Presents a picture the worker converted, converting again when the
@@ -127,6 +155,10 @@ class PlaybackEngine {
   std::array<Channel, kMaxChannels> channels_;
   uint64_t presented_ = 0;
   uint64_t dropped_ = 0;
+  SyncFigures sync_;
+
+  // Declared last so that it goes first: its thread reads the splitter too.
+  std::unique_ptr<SoundPlayback> sound_;
 };
 
 }  // namespace vantrel

@@ -12,4 +12,10 @@ int32_t VolumeAttenuation(int level) {
   return static_cast<int32_t>(std::trunc(value));
 }
 
+float GainFromAttenuation(int32_t attenuation) {
+  if (attenuation <= kSilentVolume) return 0.0f;
+  if (attenuation >= 0) return 1.0f;
+  return static_cast<float>(std::pow(10.0, attenuation / 2000.0));
+}
+
 }  // namespace vantrel

@@ -12,4 +12,8 @@ inline constexpr int32_t kSilentVolume = -10000;
 // the nearer end.
 int32_t VolumeAttenuation(int level);
 
+// An attenuation in hundredths of a decibel as a linear gain, 10^(attenuation / 2000): 0 -> 1,
+// -600 -> about 0.5; kSilentVolume and below -> exactly 0, and never above 1.
+float GainFromAttenuation(int32_t attenuation);
+
 }  // namespace vantrel
