@@ -1,5 +1,5 @@
-// A main window for tests: no volumes, recorded playback and messages, and a folder picker that
-// counts its runs and picks nothing.
+// A main window for tests: volumes the test lists and takes away, recorded playback and
+// messages, and a folder picker that counts its runs and picks nothing.
 #pragma once
 
 #include <memory>
@@ -13,9 +13,12 @@
 
 namespace vantrel::ui {
 
-class NoVolumes : public platform::VolumeProvider {
+class ListedVolumes : public platform::VolumeProvider {
  public:
-  std::vector<platform::Volume> Volumes() override { return {}; }
+  std::vector<platform::Volume> Volumes() override { return volumes; }
+  void Remove(const std::string& root) { Notify({{platform::VolumeEvent::kRemoved, root}}); }
+
+  std::vector<platform::Volume> volumes;
 };
 
 class RecordedMessages : public UserMessages {
@@ -25,19 +28,18 @@ class RecordedMessages : public UserMessages {
 };
 
 struct WindowFixture {
-  explicit WindowFixture(int language = kEnglish) {
+  explicit WindowFixture(int language = kEnglish, LoadTimings timings = {}) {
     ViewerOptions options;
     options.language = language;
-    window =
-        std::make_unique<CRecboxViewerDlg>(options, volumes, &playback, LoadTimings{},
-                                           [this](QWidget*, int) -> std::optional<PickedSource> {
-                                             ++picker_runs;
-                                             return std::nullopt;
-                                           });
+    auto picker = [this](QWidget*, int) -> std::optional<PickedSource> {
+      ++picker_runs;
+      return std::nullopt;
+    };
+    window = std::make_unique<CRecboxViewerDlg>(options, volumes, &playback, timings, picker);
     window->SetMessages(messages);
   }
 
-  NoVolumes volumes;
+  ListedVolumes volumes;
   RecordingPlayback playback;
   RecordedMessages messages;
   int picker_runs = 0;
