@@ -10,6 +10,7 @@
 #include "ui/main/playback_menu.h"
 #include "ui/skin/rb_button_ctrl.h"
 #include "ui/skin/rb_list_ctrl.h"
+#include "ui/skin/rb_slider_ctrl.h"
 #include "window_fixture.h"
 
 namespace vantrel::ui {
@@ -251,6 +252,15 @@ class MainWindowCommandsTest : public QObject {
     // Commands the window does not know go nowhere.
     window.OnCommand(4242);
     QCOMPARE(fixture.playback.commands.size(), size_t{12});
+
+    emit window.SmallSlider(kSpeedSliderId)->sliderMoved(70);
+    emit window.SmallSlider(kVolumeSliderId)->sliderMoved(3);
+    emit window.SeekSlider()->seekRequested(1500);
+    fixture.playback.loading = true;
+    emit window.SmallSlider(kBrightnessSliderId)->sliderMoved(10);
+    emit window.SeekSlider()->seekRequested(900);
+    QCOMPARE(fixture.playback.slider_moves,
+             (std::vector<std::pair<int, int>>{{1033, 70}, {1146, 3}, {1026, 1500}}));
   }
 
   void WindowCloseLeavesTheShutdownToTheEnd() {
