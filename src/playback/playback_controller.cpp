@@ -68,6 +68,10 @@ void PlaybackController::StartLoader(int row) {
   MoveMark(selection_, row);
   // A loader still busy gets a moment to end; after that it is given up and its result dropped.
   loaders_.ReleaseCurrent(timings_.loader_grace);
+  // The recording before stops here rather than when the new one is installed, so that two
+  // graphs never play into the surfaces at once.
+  if (graph_) graph_->Stop();
+  SyncScreenSaver();
 
   auto job = std::make_shared<LoaderJob>(RequestFor(row));
   current_job_ = job;
