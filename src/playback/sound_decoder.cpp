@@ -1,5 +1,6 @@
 #include "playback/sound_decoder.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -16,7 +17,14 @@ namespace {
 
 // What a recording may claim and still be played: anything beyond is a broken header.
 constexpr int kMaxSoundChannels = 8;
+constexpr int kMinSampleRate = 1000;
 constexpr int kMaxSampleRate = 384000;
+// PCM is converted this many frames at a time, so that no packet, however large its claimed
+// length or odd its rate, makes one conversion's output huge.
+constexpr int kPcmSliceFrames = 8192;
+// A recorder writes a tenth of a second or so per chunk; a chunk claiming more sound than this
+// is broken, and only this much of it is played.
+constexpr size_t kMaxPcmPacketSeconds = 10;
 // Larger packets are broken; a tenth of a second of 8-channel 384 kHz PCM is far below this.
 constexpr size_t kMaxPacketBytes = 16u << 20;
 
@@ -31,7 +39,7 @@ AVSampleFormat PcmSampleFormat(int bits) {
 }
 
 bool PlausibleShape(int channels, int sample_rate) {
-  return channels >= 1 && channels <= kMaxSoundChannels && sample_rate >= 1 &&
+  return channels >= 1 && channels <= kMaxSoundChannels && sample_rate >= kMinSampleRate &&
          sample_rate <= kMaxSampleRate;
 }
 
@@ -158,9 +166,15 @@ void SoundDecoder::Decode(const MediaPacket& packet, std::vector<SoundChunk>* ou
     return;
   }
   // A chunk cut short keeps its whole frames.
-  const int frames = static_cast<int>(packet.data.size() / frame_bytes);
-  const uint8_t* planes[] = {packet.data.data()};
-  Convert(planes, frames, packet.time, out);
+  const size_t frames =
+      std::min(packet.data.size() / frame_bytes, kMaxPcmPacketSeconds * source_.sample_rate);
+  for (size_t first = 0; first < frames; first += kPcmSliceFrames) {
+    const int count = static_cast<int>(std::min<size_t>(kPcmSliceFrames, frames - first));
+    const uint8_t* planes[] = {packet.data.data() + first * frame_bytes};
+    const int64_t time = packet.time + static_cast<int64_t>(first) * kUnitsPerSecond /
+                                           static_cast<int64_t>(source_.sample_rate);
+    Convert(planes, count, time, out);
+  }
 }
 
 void SoundDecoder::DecodeAac(const MediaPacket& packet, std::vector<SoundChunk>* out) {

@@ -264,6 +264,15 @@ TEST_F(SimulatedSound, BrokenFormatsAndPacketsAreRefusedOrSkipped) {
   decoder.Decode(MediaPacket{{1}, 0, true, 0}, &chunks);  // not even one whole frame
   EXPECT_TRUE(chunks.empty());
 
+  // A chunk claiming minutes of sound at the lowest rate plays its first ten seconds only.
+  type.sample_rate = 1000;
+  ASSERT_TRUE(decoder.Open(type, card));
+  decoder.Decode(MediaPacket{std::vector<uint8_t>(4 << 20), 0, true, 0}, &chunks);
+  int64_t frames = 0;
+  for (const SoundChunk& chunk : chunks) frames += chunk.frames;
+  EXPECT_NEAR(frames, 10 * 48000, 1000);  // less what the resampler holds back
+  chunks.clear();
+
   // AAC with a format block of garbage and packets of garbage: nothing played, nothing broken.
   type.subtype = MediaSubtype::kAac;
   type.extra = std::string("\xff\xff\xff\xff", 4);
