@@ -48,8 +48,10 @@ int Usage(const char* command, const char* why, const char* usage) {
 
 // The sound card when the machine has one that opens, else a device that plays silently.
 std::unique_ptr<AudioOutput> SoundDevice() {
-  if (auto card = platform::OpenSoundCard(); card && card->Open({48000, 2, SampleFormat::kS16})) {
-    return card;
+  if (platform::SoundCardPresent()) {
+    if (auto card = platform::OpenSoundCard(); card && card->Open({48000, 2, SampleFormat::kS16})) {
+      return card;
+    }
   }
   return std::make_unique<NullAudioOutput>(SteadyTimeSource());
 }

@@ -191,6 +191,10 @@ std::unique_ptr<AudioOutput> OpenSoundCard() {
   return std::make_unique<SoundCard>();
 }
 
+bool SoundCardPresent() {
+  return QCoreApplication::instance() != nullptr && !QMediaDevices::audioOutputs().isEmpty();
+}
+
 struct AudioHost::Application {
   int argc = 1;
   char name[16] = "vantrel";

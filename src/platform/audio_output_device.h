@@ -15,6 +15,10 @@ namespace vantrel::platform {
 // system clock).
 std::unique_ptr<AudioOutput> OpenSoundCard();
 
+// Whether the machine has a sound output device (false in a process that is no Qt
+// application). The viewer builds its sound renderer only when it has.
+bool SoundCardPresent();
+
 // Makes a program without a user interface a Qt application for as long as this lives, so that
 // it can reach the sound card. Make it on the main thread before OpenSoundCard; it does nothing
 // in a process that is a Qt application already.
