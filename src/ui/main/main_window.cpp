@@ -11,7 +11,7 @@
 #include "platform/volume_provider.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/idle_playback.h"
-#include "ui/main/message_box_messages.h"
+#include "ui/skin/message_box_messages.h"
 #include "ui/main/playback_menu.h"
 #include "ui/main/playback_menu_widget.h"
 #include "ui/skin/rb_button_ctrl.h"

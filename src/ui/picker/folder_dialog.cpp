@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -18,6 +17,7 @@
 
 #include "app/language.h"
 #include "app/user_messages.h"
+#include "ui/skin/message_box_messages.h"
 #include "platform/volume_provider_linux.h"
 #include "ui/picker/file_open_list_view.h"
 #include "ui/picker/folder_selection.h"
@@ -36,18 +36,6 @@ std::unique_ptr<QSettings> OpenSettings() {
   return std::make_unique<QSettings>(QString::fromLatin1(kOrganisation),
                                      QCoreApplication::applicationName());
 }
-
-// Messages of the picker shown in a box over it.
-class MessageBoxMessages : public UserMessages {
- public:
-  explicit MessageBoxMessages(QWidget* owner) : owner_(owner) {}
-  void Show(const std::string& text) override {
-    QMessageBox::warning(owner_, owner_->windowTitle(), QString::fromStdString(text));
-  }
-
- private:
-  QWidget* owner_;
-};
 
 QString ChosenText(const QString& path, const std::vector<platform::Volume>& volumes) {
   return QString::fromStdString(ChosenPathText(path.toStdString(), volumes));

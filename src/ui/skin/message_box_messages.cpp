@@ -1,4 +1,4 @@
-#include "ui/main/message_box_messages.h"
+#include "ui/skin/message_box_messages.h"
 
 #include <QMessageBox>
 
