@@ -275,8 +275,7 @@ void PlaybackController::RedrawStillFrame() {
 }
 
 void PlaybackController::RefreshVideoWindows() {
-  if (!graph_ || graph_->player() == nullptr) return;
-  if (PlaybackEngine* engine = graph_->player()->engine()) engine->Repaint();
+  if (graph_) graph_->RefreshVideoWindows();
 }
 
 void PlaybackController::CloseRecording() {
