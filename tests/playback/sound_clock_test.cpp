@@ -83,6 +83,9 @@ class SoundClock : public ::testing::Test {
   int64_t Position() { return graph_->Position(); }
 
   static test::TempDir* folder_;
+  // A time source moved by hand; it outlives the graph whose threads read it.
+  std::atomic<int64_t> now_{0};
+  TimeSource manual_time_ = [this] { return now_.load(); };
   NullVideoSink front_{{160, 90}};
   NullVideoSink rear_{{160, 90}};
   std::unique_ptr<StandardGraphComponents> components_;
@@ -92,8 +95,7 @@ class SoundClock : public ::testing::Test {
 test::TempDir* SoundClock::folder_ = nullptr;
 
 TEST_F(SoundClock, SeeksRestartItExactlyAndPauseHoldsIt) {
-  std::atomic<int64_t> now{0};
-  Open(sim::AudioKind::kAac, [&] { return now.load(); });
+  Open(sim::AudioKind::kAac, manual_time_);
 
   ASSERT_TRUE(graph_->Seek(1000));
   EXPECT_EQ(Position(), 1000 * kMs);
@@ -101,7 +103,7 @@ TEST_F(SoundClock, SeeksRestartItExactlyAndPauseHoldsIt) {
   EXPECT_TRUE(device_->running());
   ASSERT_TRUE(DeviceFull());
   EXPECT_EQ(Position(), 1000 * kMs);  // no time has passed for the device
-  now += 150 * kMs;
+  now_ += 150 * kMs;
   EXPECT_NEAR(Position(), 1150 * kMs, kMs);
   // The pictures follow the sound's clock, not the time source.
   ASSERT_TRUE(WaitUntil([&] { return front_.last_time() >= 1133 * kMs; }));
@@ -110,24 +112,24 @@ TEST_F(SoundClock, SeeksRestartItExactlyAndPauseHoldsIt) {
   ASSERT_EQ(graph_->Pause(), 0);
   EXPECT_FALSE(device_->running());
   const int64_t paused = Position();
-  now += 2000 * kMs;
+  now_ += 2000 * kMs;
   EXPECT_EQ(Position(), paused);
 
   // A seek while paused empties the device and stands exactly at the new place.
   ASSERT_TRUE(graph_->Seek(300));
   EXPECT_EQ(Position(), 300 * kMs);
   ASSERT_TRUE(DeviceFull());
-  now += 1000 * kMs;
+  now_ += 1000 * kMs;
   EXPECT_EQ(Position(), 300 * kMs);
   ASSERT_EQ(graph_->Run(), 0);
-  now += 100 * kMs;
+  now_ += 100 * kMs;
   EXPECT_NEAR(Position(), 400 * kMs, kMs);
 
   // A seek while running: what was queued for the old place is dropped.
   ASSERT_TRUE(graph_->Seek(2500));
   EXPECT_EQ(Position(), 2500 * kMs);
   ASSERT_TRUE(DeviceFull());
-  now += 50 * kMs;
+  now_ += 50 * kMs;
   EXPECT_NEAR(Position(), 2550 * kMs, kMs);
 
   // At double speed each moment of the device carries twice the recording's time.
@@ -136,7 +138,7 @@ TEST_F(SoundClock, SeeksRestartItExactlyAndPauseHoldsIt) {
   ASSERT_TRUE(graph_->Seek(3000));
   graph_->Run();
   ASSERT_TRUE(WaitUntil([&] { return device_->queued() >= 22050 / 5 / 2 - 1; }));
-  now += 100 * kMs;
+  now_ += 100 * kMs;
   EXPECT_NEAR(Position(), 3200 * kMs, kMs);
 
   // Run from the end starts again at the beginning.
@@ -147,8 +149,7 @@ TEST_F(SoundClock, SeeksRestartItExactlyAndPauseHoldsIt) {
 }
 
 TEST_F(SoundClock, VolumeBecomesGainAndOtherSpeedsAreMuted) {
-  std::atomic<int64_t> now{0};
-  Open(sim::AudioKind::kPcm, [&] { return now.load(); });
+  Open(sim::AudioKind::kPcm, manual_time_);
   EXPECT_EQ(device_->gain(), 1.0f);
   ASSERT_TRUE(graph_->SetVolumeLevel(50));
   EXPECT_NEAR(device_->gain(), 0.7066f, 0.001f);
