@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "playback/playback_controller_ports.h"
+#include "playback/controller/playback_controller_ports.h"
 
 namespace vantrel::platform {
 

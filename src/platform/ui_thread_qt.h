@@ -5,7 +5,7 @@
 #include <QObject>
 #include <functional>
 
-#include "playback/playback_controller_ports.h"
+#include "playback/controller/playback_controller_ports.h"
 
 namespace vantrel::platform {
 

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "playback/loader_job.h"
+#include "playback/controller/loader_job.h"
 
 namespace vantrel {
 

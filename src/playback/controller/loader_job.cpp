@@ -1,4 +1,4 @@
-#include "playback/loader_job.h"
+#include "playback/controller/loader_job.h"
 
 #include <algorithm>
 

@@ -20,13 +20,13 @@
 #include "catalogue/list_selection.h"
 #include "catalogue/recording_catalogue.h"
 #include "catalogue/recording_list.h"
-#include "playback/controller_timings.h"
-#include "playback/loader_job.h"
-#include "playback/loader_threads.h"
+#include "playback/controller/controller_timings.h"
+#include "playback/controller/loader_job.h"
+#include "playback/controller/loader_threads.h"
 #include "playback/media_graph.h"
 #include "playback/playback_commands.h"
-#include "playback/playback_controller_ports.h"
-#include "playback/playback_view.h"
+#include "playback/controller/playback_controller_ports.h"
+#include "playback/controller/playback_view.h"
 #include "telemetry/telemetry_store.h"
 
 namespace vantrel {

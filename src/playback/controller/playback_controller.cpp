@@ -1,4 +1,4 @@
-#include "playback/playback_controller.h"
+#include "playback/controller/playback_controller.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "playback/loader_threads.h"
+#include "playback/controller/loader_threads.h"
 
 #include <algorithm>
 

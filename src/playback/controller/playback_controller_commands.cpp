@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "playback/playback_controller.h"
+#include "playback/controller/playback_controller.h"
 #include "playback/slider_values.h"
 
 namespace vantrel {
