@@ -33,6 +33,11 @@ TEST(SliderValues, RateAndBrightnessAcrossTheSlider) {
   EXPECT_EQ(BrightnessFromSlider(100), 255);
   EXPECT_EQ(BrightnessFromSlider(49), -5);  // -5.1 truncated toward zero
   EXPECT_EQ(BrightnessFromSlider(51), 5);
+  // Out of range: the nearest end.
+  EXPECT_FLOAT_EQ(RateFromSlider(-3), 0.1f);
+  EXPECT_FLOAT_EQ(RateFromSlider(250), 4.0f);
+  EXPECT_EQ(BrightnessFromSlider(-10), -255);
+  EXPECT_EQ(BrightnessFromSlider(1000), 255);
 }
 
 TEST_F(ControllerSettings, TheReadOutShowsTheSliderRateAndTheEnginePlaysWhatItCan) {

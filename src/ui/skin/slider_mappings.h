@@ -1,4 +1,5 @@
-// What the sliders' positions mean and where their pieces are drawn. No Qt here so that the
+// Where the sliders' pieces are drawn and which position a mouse x means (what the speed and
+// brightness positions stand for is playback/slider_values.h). No Qt here so that the
 // arithmetic is tested directly.
 #pragma once
 
@@ -8,14 +9,6 @@ namespace vantrel::ui {
 inline constexpr int kSimpleSliderMaximum = 100;
 inline constexpr int kSimpleSliderPage = 10;
 inline constexpr int kSimpleSliderMiddle = 50;
-
-// The playback rate of a speed-slider position: 0.1 at 0, 1.0 at 50, 4.0 at 100, in two straight
-// pieces. Positions outside 0..100 count as the nearest end.
-float RateFromSlider(int position);
-
-// The brightness offset of a brightness-slider position: (position - 50) x 5.1 truncated toward
-// zero, so -255 at 0, 0 at 50 and 255 at 100. Positions outside 0..100 count as the nearest end.
-int BrightnessFromSlider(int position);
 
 // The seek slider's value under a mouse x: x x maximum / width, kept inside 0..maximum (the
 // pointer may be dragged past either end). 0 when the slider has no width or no range.

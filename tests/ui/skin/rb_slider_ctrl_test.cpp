@@ -16,24 +16,6 @@ class RbSliderCtrlTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void RateAndBrightnessFromSliderPositions() {
-    QCOMPARE(RateFromSlider(0), 0.1f);
-    QCOMPARE(RateFromSlider(50), 1.0f);
-    QCOMPARE(RateFromSlider(100), 4.0f);
-    QCOMPARE(RateFromSlider(25), 0.55f);
-    QCOMPARE(RateFromSlider(75), 2.5f);
-    QCOMPARE(RateFromSlider(-3), 0.1f);
-    QCOMPARE(RateFromSlider(250), 4.0f);
-
-    QCOMPARE(BrightnessFromSlider(0), -255);
-    QCOMPARE(BrightnessFromSlider(50), 0);
-    QCOMPARE(BrightnessFromSlider(100), 255);
-    QCOMPARE(BrightnessFromSlider(51), 5);   // 5.1 truncated
-    QCOMPARE(BrightnessFromSlider(49), -5);  // toward zero, not down
-    QCOMPARE(BrightnessFromSlider(-10), -255);
-    QCOMPARE(BrightnessFromSlider(1000), 255);
-  }
-
   void SeekPositionsAndFills() {
     QCOMPARE(SeekPositionAt(0, 600, 60'000), 0);
     QCOMPARE(SeekPositionAt(600, 600, 60'000), 60'000);
