@@ -66,12 +66,20 @@ void PlaybackEngine::PlayLoop() {
     }
     bool from_sound = false;
     const int64_t position = PositionLocked(&from_sound);
+    const uint64_t moves = clock_moves_;
     // When the sound runs out, the monotonic clock carries on from where the sound was.
     if (from_sound) clock_.Set(position);
     guard.unlock();
     {
       std::lock_guard decoding(decode_lock_);
-      PresentDue(position, from_sound);
+      // A pause or a seek that came in between has the say: nothing is shown for the time read
+      // before it.
+      bool current = false;
+      {
+        std::lock_guard check(lock_);
+        current = clock_.running() && clock_moves_ == moves;
+      }
+      if (current) PresentDue(position, from_sound);
     }
     guard.lock();
     wake_.wait_for(guard, kPresentTick, [this] { return stopping_; });
@@ -120,12 +128,17 @@ void PlaybackEngine::Run() {
 }
 
 void PlaybackEngine::Pause() {
-  std::lock_guard guard(lock_);
-  clock_.Pause();
-  if (!sound_) return;
-  sound_->Pause();
-  // Paused, both clocks stand where the sound stopped.
-  if (const std::optional<int64_t> heard = sound_->Position()) clock_.Set(*heard);
+  {
+    std::lock_guard guard(lock_);
+    clock_.Pause();
+    if (sound_) {
+      sound_->Pause();
+      // Paused, both clocks stand where the sound stopped.
+      if (const std::optional<int64_t> heard = sound_->Position()) clock_.Set(*heard);
+    }
+  }
+  // A picture being presented as the pause came is on the screen before Pause returns.
+  std::lock_guard decoding(decode_lock_);
 }
 
 void PlaybackEngine::Stop() { Pause(); }
@@ -157,6 +170,7 @@ bool PlaybackEngine::SetPosition(int64_t position) {
   {
     std::lock_guard guard(lock_);
     clock_.Set(position);
+    ++clock_moves_;
   }
   std::lock_guard decoding(decode_lock_);
   if (std::none_of(channels_.begin(), channels_.end(),

@@ -142,6 +142,7 @@ class PlaybackEngine {
   EngineLayout layout_;
   mutable std::mutex lock_;
   PlaybackClock clock_;
+  uint64_t clock_moves_ = 0;  // seeks so far: a time read before one is stale
   double rate_ = 1.0;
   int32_t volume_ = 0;
   int32_t balance_ = 0;
