@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the tiny seed recordings for the AVI reader and splitter fuzz targets.
+"""Writes the tiny seed recordings for the AVI reader, splitter and repair fuzz targets.
 
 Each seed has the recorder's layout (avih, one strl per stream with strh and strf, movi, idx1)
 with a few frames, so the fuzzer starts from files that reach deep into the reader: one and
@@ -10,7 +10,7 @@ import os
 import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-TARGETS = ("avi_reader_fuzz", "splitter_fuzz")
+TARGETS = ("avi_reader_fuzz", "splitter_fuzz", "avi_repair_fuzz")
 
 KEY = b"\0\0\0\x01\x67\x42\0\x1e\0\0\0\x01\x68\xce\0\0\0\x01\x65\x88\x84"
 DELTA = b"\0\0\0\x01\x41\x9a\x21"
