@@ -250,21 +250,25 @@ void PlaybackController::ResetView() {
 void PlaybackController::ApplyChannelMode(int mode) {
   channel_mode_ = mode;
   view_.PressChannelButton(mode);
-  PlaceSurfaces(mode);
+  PlaceSurfaces(mode, true);
   RedrawStillFrame();
   RefreshVideoWindows();
 }
 
 void PlaybackController::LayoutChanged() {
-  PlaceSurfaces(channel_mode_);
+  // A resize re-fits the surfaces but shows none: before the first recording and after a reset
+  // the window's own background stays in view.
+  PlaceSurfaces(channel_mode_, false);
   RedrawStillFrame();
   RefreshVideoWindows();
 }
 
-void PlaybackController::PlaceSurfaces(int mode) {
+void PlaybackController::PlaceSurfaces(int mode, bool show) {
   const SurfaceLayout layout = SurfacesFor(mode, view_.VideoArea());
-  view_.ShowSurface(VideoSurface::kFront, layout.front_shown);
-  view_.ShowSurface(VideoSurface::kRear, layout.rear_shown);
+  if (show) {
+    view_.ShowSurface(VideoSurface::kFront, layout.front_shown);
+    view_.ShowSurface(VideoSurface::kRear, layout.rear_shown);
+  }
   if (layout.front_shown) view_.PlaceSurface(VideoSurface::kFront, layout.front);
   if (layout.rear_shown) view_.PlaceSurface(VideoSurface::kRear, layout.rear);
 }

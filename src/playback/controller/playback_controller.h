@@ -118,7 +118,8 @@ class PlaybackController : public PlaybackCommands {
   void DelayedOpenFired();
   void CardGone();
   void StartTick();
-  void PlaceSurfaces(int mode);
+  // Places the mode's surfaces; `show` also shows them and hides the other.
+  void PlaceSurfaces(int mode, bool show);
   void RedrawStillFrame();
   void RefreshVideoWindows();
   void EmptyTempFolder();

@@ -44,8 +44,6 @@ inline constexpr int kSaveCopy = 1156;
 }  // namespace button_id
 
 inline constexpr int kListId = 1003;
-inline constexpr int kFrontSurfaceId = 1004;
-inline constexpr int kRearSurfaceId = 1005;
 inline constexpr int kMapPanelId = 1006;
 inline constexpr int kMapViewId = 2091;
 

@@ -5,15 +5,22 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include "app/language.h"
 #include "app/program_paths.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/kind_text.h"
+#include "platform/audio_output_device.h"
+#include "platform/network_state.h"
 #include "platform/volume_provider.h"
+#include "playback/widgets/full_dialog.h"
+#include "playback/widgets/rb_screen_ctrl.h"
+#include "playback/widgets/zoom_dialog.h"
+#include "telemetry/telemetry_store.h"
 #include "ui/main/control_ids.h"
-#include "ui/main/idle_playback.h"
-#include "ui/skin/message_box_messages.h"
 #include "ui/main/playback_menu.h"
 #include "ui/main/playback_menu_widget.h"
+#include "ui/main/window_playback_view.h"
+#include "ui/skin/message_box_messages.h"
 #include "ui/skin/rb_button_ctrl.h"
 #include "ui/skin/rb_list_ctrl.h"
 #include "ui/skin/rb_slider_ctrl.h"
@@ -23,6 +30,10 @@
 
 namespace vantrel::ui {
 namespace {
+
+// A text every language library holds (the time read-out's caption): when it can be read, the
+// library loads.
+constexpr uint32_t kLibraryProbeTextId = 110;
 
 Key KeyOf(int qt_key) {
   switch (qt_key) {
@@ -105,13 +116,12 @@ bool IsPlaybackCommand(int id) {
 }  // namespace
 
 CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::VolumeProvider& volumes,
-                                   PlaybackCommands* playback, LoadTimings timings,
-                                   FolderPicker picker, QWidget* parent)
+                                   PlaybackSetup playback, LoadTimings timings, FolderPicker picker,
+                                   QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(options),
+      loader_language_(options.language),
       volumes_(volumes),
-      idle_playback_(playback ? nullptr : std::make_unique<IdlePlayback>()),
-      playback_(playback ? playback : idle_playback_.get()),
       box_messages_(std::make_unique<MessageBoxMessages>(this)),
       messages_(box_messages_.get()) {
   for (std::string_view name : kLyfsDirectoryNames) catalogue_.AddDirectoryName(name);
@@ -127,9 +137,12 @@ CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::Volum
   CentreOnScreen();
   ApplyLayout();
   list_->SetUp(LanguageIndex());
+  CreatePlayback(playback);
   loading_ = std::make_unique<SourceLoading>(*this, volumes_, timings, std::move(picker));
   ConnectControls();
   SetInitialState();
+  // The surfaces are placed for the first layout; they show once a recording plays.
+  controller_->LayoutChanged();
   initialised_ = true;
   setAcceptDrops(true);
   // Keys are seen here before the control with the focus gets them.
@@ -139,8 +152,32 @@ CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::Volum
 CRecboxViewerDlg::~CRecboxViewerDlg() {
   qApp->removeEventFilter(this);
   volumes_.RemoveListener(volume_listener_);
-  // However the window went, nothing may go on playing into it.
+  // However the window went, nothing may go on playing into it. The controller goes before the
+  // surfaces its graph presents into.
   playback_->Shutdown();
+}
+
+void CRecboxViewerDlg::CreatePlayback(const PlaybackSetup& setup) {
+  graph_components_ =
+      setup.use_sound_card && platform::SoundCardPresent()
+          ? std::make_unique<StandardGraphComponents>(AudioOutputFactory(platform::OpenSoundCard))
+          : std::make_unique<StandardGraphComponents>(false);
+  view_ = std::make_unique<WindowPlaybackView>(*this);
+  // Runs on loader threads: it uses only what it captured, which lives as long as the window.
+  GraphFactory make_graph = [components = graph_components_.get(), front = surfaces_[0],
+                             rear = surfaces_[1]] {
+    auto graph = std::make_unique<MediaGraph>(*components, nullptr);
+    graph->AttachWindows(front, rear);
+    return graph;
+  };
+  auto library_loads = [this] {
+    return LoadLanguageString(loader_language_.load(), kLibraryProbeTextId).has_value();
+  };
+  controller_ = std::make_unique<PlaybackController>(PlaybackControllerParts{
+      *view_, *list_, *list_, catalogue_, ProcessTelemetryStore(), options_, *view_, ui_thread_,
+      tick_timer_, delay_timer_, std::move(make_graph), TempFolder(), std::move(library_loads),
+      platform::InternetReachable, setup.timings});
+  playback_ = setup.commands ? setup.commands : controller_.get();
 }
 
 void CRecboxViewerDlg::ConnectControls() {
@@ -164,9 +201,34 @@ void CRecboxViewerDlg::ConnectControls() {
   });
   connect(list_, &CRbListCtrl::filesDropped, this,
           [this](const QStringList& paths) { Drop(paths); });
+  for (CRbScreenCtrl* surface : surfaces_) {
+    connect(surface, &CRbScreenCtrl::playbackMenuRequested, this,
+            [this](QPoint global_position) { ShowPlaybackMenu(global_position); });
+  }
   volume_listener_ = volumes_.AddListener([this](const platform::VolumeChange& change) {
-    if (change.event == platform::VolumeEvent::kRemoved) loading_->VolumeRemoved(change.root);
+    if (change.event == platform::VolumeEvent::kRemoved) VolumeRemoved(change.root);
   });
+}
+
+void CRecboxViewerDlg::VolumeRemoved(const std::string& root) {
+  // A recording of the card being opened right now is dropped once its loader ends, instead of
+  // being played from a card that is gone.
+  if (controller_->Loading() && !root.empty() && root == loading_->source_root()) {
+    controller_->PlayingCardRemoved();
+  }
+  loading_->VolumeRemoved(root);
+}
+
+void CRecboxViewerDlg::OnSetVolumeMessage(int step) { controller_->SetVolumeMessage(step); }
+
+void CRecboxViewerDlg::OnSeekMessage(int milliseconds) { controller_->SeekMessage(milliseconds); }
+
+void CRecboxViewerDlg::OnRepaintFiltersMessage() { controller_->RepaintFiltersMessage(); }
+
+void CRecboxViewerDlg::ShowMapBlock(MapBlockState state) {
+  if (state == map_state_) return;
+  map_state_ = state;
+  ApplyLayout();
 }
 
 void CRecboxViewerDlg::OpenPaths(const QStringList& paths) { Drop(paths); }
@@ -213,7 +275,7 @@ void CRecboxViewerDlg::OnCommand(int id) {
       // The settings dialog comes with the device settings.
       break;
     case button_id::kZoom:
-      // The zoom window comes with the video surfaces.
+      zoom_->Toggle();
       break;
     case button_id::kAbout:
       // The about box comes with the device information views.
@@ -237,10 +299,8 @@ void CRecboxViewerDlg::OnCommand(int id) {
 }
 
 void CRecboxViewerDlg::RunFilter(ListFilter filter) {
-  // The recording shown in the playing colours is looked for again in the new rows.
-  const int marked = list_->MarkedRow();
-  const std::string current = marked >= 0 ? list_->ColumnText(marked, kNameColumn) : "";
-  const FilterCommandState state{Loading(), filter_flags_, current};
+  // The recording last opened is looked for again in the new rows.
+  const FilterCommandState state{Loading(), filter_flags_, controller_->current_recording_label()};
   const FilterTargets targets{catalogue_, *list_, *list_, *filter_buttons_};
   RunFilterCommand(filter, state, targets, LanguageTextLookup(LanguageIndex()));
 }
@@ -290,6 +350,12 @@ std::unique_ptr<QMenu> CRecboxViewerDlg::ContextMenuAt(const QPoint& pos) {
 
 void CRecboxViewerDlg::contextMenuEvent(QContextMenuEvent* event) {
   if (std::unique_ptr<QMenu> menu = ContextMenuAt(event->pos())) menu->exec(event->globalPos());
+}
+
+void CRecboxViewerDlg::ShowPlaybackMenu(const QPoint& global_position) {
+  std::unique_ptr<QMenu> menu =
+      BuildPlaybackMenu(LanguageIndex(), this, [this](int command) { OnCommand(command); });
+  if (menu) menu->exec(global_position);
 }
 
 }  // namespace vantrel::ui

@@ -10,12 +10,17 @@
 #include <QRect>
 #include <QStringList>
 #include <array>
+#include <atomic>
 #include <map>
 #include <memory>
 
 #include "app/viewer_options.h"
 #include "catalogue/list_filter.h"
 #include "catalogue/recording_catalogue.h"
+#include "platform/timer_qt.h"
+#include "platform/ui_thread_qt.h"
+#include "playback/controller/playback_controller.h"
+#include "playback/graph_components.h"
 #include "playback/playback_commands.h"
 #include "ui/main/filter_button_group.h"
 #include "ui/main/key_table.h"
@@ -31,22 +36,34 @@ class VolumeProvider;
 
 namespace vantrel::ui {
 
+class CFullDlg;
 class CRbButtonCtrl;
 class CRbListCtrl;
+class CRbScreenCtrl;
 class CRbSimpleSliderCtrl;
 class CRbSliderCtrl;
 class CRbTextCtrl;
-class IdlePlayback;
+class CZoomDlg;
 class MessageBoxMessages;
+class WindowPlaybackView;
+
+// How the window's playback is set up: the controller's delays, whether recordings play their
+// sound on the sound card (when the machine has one), and, for tests, playback that receives the
+// window's commands in place of the controller.
+struct PlaybackSetup {
+  ControllerTimings timings;
+  bool use_sound_card = true;
+  PlaybackCommands* commands = nullptr;
+};
 
 class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   Q_OBJECT
 
  public:
-  // Without a playback controller the window plays nothing. The volume provider and the
-  // playback must outlive the window.
+  // The window builds its playback controller over its own list and video surfaces. The volume
+  // provider, and playback given in the setup, must outlive the window.
   CRecboxViewerDlg(const ViewerOptions& options, platform::VolumeProvider& volumes,
-                   PlaybackCommands* playback = nullptr, LoadTimings timings = {},
+                   PlaybackSetup playback = {}, LoadTimings timings = {},
                    FolderPicker picker = DefaultFolderPicker, QWidget* parent = nullptr);
   ~CRecboxViewerDlg() override;
 
@@ -77,9 +94,18 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // language without a menu.
   std::unique_ptr<QMenu> ContextMenuAt(const QPoint& pos);
 
+  // The map block after a recording opened: which of the map, no-data and not-connected windows
+  // shows (in the full layout).
+  void ShowMapBlock(MapBlockState state);
+
   int layout_mode() const { return layout_.mode; }
   const MainLayout& current_layout() const { return layout_; }
   SourceLoading& source_loading() { return *loading_; }
+  FilterButtonGroup& filter_buttons() { return *filter_buttons_; }
+  PlaybackController& controller() { return *controller_; }
+  const WindowPlaybackView& playback_view() const { return *view_; }
+  CZoomDlg* zoom_window() const { return zoom_; }
+  CFullDlg* full_window() const { return full_; }
 
   // The window's controls, for playback and for tests. Null for an unknown id.
   CRbButtonCtrl* Button(int id) const;
@@ -87,8 +113,15 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CRbSimpleSliderCtrl* SmallSlider(int id) const;
   CRbSliderCtrl* SeekSlider() const { return seek_slider_; }
   // Surface 1 (front) or 2 (rear).
-  QWidget* Surface(int channel) const;
+  CRbScreenCtrl* Surface(int channel) const;
   QWidget* PlacedWidget(Control control) const;
+
+ public slots:
+  // Messages of the other windows: a volume step 0..10 (the map page), a seek in milliseconds,
+  // and a repaint of the list-filter buttons.
+  void OnSetVolumeMessage(int step);
+  void OnSeekMessage(int milliseconds);
+  void OnRepaintFiltersMessage();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,14 +142,18 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   void CreatePanels();
   void CreateSlidersAndList();
   void CreatePlaceholders();
+  void CreatePlayback(const PlaybackSetup& setup);
   void ConnectControls();
   void SetInitialState();
   void LoadToolTips();
   void CentreOnScreen();
 
-  // Places every control for the layout mode and the client size, then the video surfaces.
+  // Places every control for the layout mode and the client size (the controller places the
+  // video surfaces).
   void ApplyLayout();
   void ToggleLayout();
+  void ShowPlaybackMenu(const QPoint& global_position);
+  void VolumeRemoved(const std::string& root);
   void RunFilter(ListFilter filter);
   void CloseViewer();
   void Drop(const QStringList& paths);
@@ -125,13 +162,23 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   bool Loading() const { return playback_->Loading(); }
 
   ViewerOptions options_;
+  // The language the loader threads check the library of.
+  std::atomic<int> loader_language_;
   platform::VolumeProvider& volumes_;
-  std::unique_ptr<IdlePlayback> idle_playback_;
-  PlaybackCommands* playback_;
   std::unique_ptr<MessageBoxMessages> box_messages_;
   UserMessages* messages_;
   RecordingCatalogue catalogue_;
   FilterEnableFlags filter_flags_{};
+
+  // What the playback controller is lent; made before it and gone after it.
+  std::unique_ptr<StandardGraphComponents> graph_components_;
+  platform::UiThreadQt ui_thread_;
+  platform::TimerQt tick_timer_;
+  platform::TimerQt delay_timer_;
+  std::unique_ptr<WindowPlaybackView> view_;
+  std::unique_ptr<PlaybackController> controller_;
+  // Where the window's commands go: the controller, or what the setup gave.
+  PlaybackCommands* playback_ = nullptr;
 
   std::map<int, CRbButtonCtrl*> buttons_;
   std::map<int, CRbTextCtrl*> panels_;
@@ -139,14 +186,15 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   std::map<Control, QWidget*> placed_;
   CRbSliderCtrl* seek_slider_ = nullptr;
   CRbListCtrl* list_ = nullptr;
-  std::array<QWidget*, 2> surfaces_{};
+  std::array<CRbScreenCtrl*, 2> surfaces_{};
+  CZoomDlg* zoom_ = nullptr;
+  CFullDlg* full_ = nullptr;
   std::unique_ptr<FilterButtonGroup> filter_buttons_;
   std::unique_ptr<SourceLoading> loading_;
   int volume_listener_ = 0;
 
   MainLayout layout_;
   int layout_mode_ = kFullLayout;
-  int channel_mode_ = 1;
   bool map_docked_ = true;
   MapBlockState map_state_ = MapBlockState::kNoData;
   bool initialised_ = false;

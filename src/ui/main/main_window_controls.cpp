@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "app/language.h"
-#include "ui/main/channel_surfaces.h"
+#include "playback/widgets/full_dialog.h"
+#include "playback/widgets/rb_screen_ctrl.h"
+#include "playback/widgets/zoom_dialog.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/rb_button_ctrl.h"
@@ -152,9 +154,10 @@ void CRecboxViewerDlg::CreateSlidersAndList() {
 
 void CRecboxViewerDlg::CreatePlaceholders() {
   // The video surfaces start hidden: playback shows the ones a recording needs.
-  surfaces_[0] = MakePlaceholder(this, "RbScreenWnd", kFrontSurfaceId, Qt::black, {300, 200});
-  surfaces_[1] = MakePlaceholder(this, "RbScreenWnd", kRearSurfaceId, Qt::black, {100, 100});
-  for (QWidget* surface : surfaces_) surface->hide();
+  surfaces_[0] = new CRbScreenCtrl(kFrontSurfaceId, this);
+  surfaces_[1] = new CRbScreenCtrl(kRearSurfaceId, this);
+  zoom_ = new CZoomDlg(this);
+  full_ = new CFullDlg(this);
   // The map, the G-sensor graph and the speed gauge come with the telemetry views; until then
   // their places are held by plain windows of their names.
   placed_[Control::kMapPanel] =
@@ -184,7 +187,10 @@ void CRecboxViewerDlg::SetInitialState() {
 
 void CRecboxViewerDlg::ApplyLanguage(int language_index) {
   options_.language = language_index;
+  loader_language_ = language_index;
   for (auto& [id, panel] : panels_) panel->SetLanguageIndex(language_index);
+  for (CRbScreenCtrl* surface : surfaces_) surface->SetLanguageIndex(language_index);
+  zoom_->SetLanguageIndex(language_index);
   list_->SetLanguageIndex(language_index);
   // A language without a library keeps the faces the channel buttons have.
   if (!LanguageLibraryName(language_index).empty()) {
@@ -219,9 +225,6 @@ void CRecboxViewerDlg::ApplyLayout() {
     if (placement.visibility == Visibility::kShow) widget->show();
     if (placement.visibility == Visibility::kHide) widget->hide();
   }
-  const SurfacePlacement surfaces = PlaceSurfaces(channel_mode_, layout_.video_area);
-  if (surfaces.front_shown) surfaces_[0]->setGeometry(ToQRect(surfaces.front));
-  if (surfaces.rear_shown) surfaces_[1]->setGeometry(ToQRect(surfaces.rear));
   list_->RedrawList();
   update();
 }
@@ -250,7 +253,7 @@ CRbSimpleSliderCtrl* CRecboxViewerDlg::SmallSlider(int id) const {
   return it == small_sliders_.end() ? nullptr : it->second;
 }
 
-QWidget* CRecboxViewerDlg::Surface(int channel) const {
+CRbScreenCtrl* CRecboxViewerDlg::Surface(int channel) const {
   return channel == 1 || channel == 2 ? surfaces_[channel - 1] : nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "playback/widgets/rb_screen_ctrl.h"
 #include "ui/main/background_painter.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/main_window.h"

@@ -51,7 +51,7 @@ SourceLoading::SourceLoading(SourceLoadingHost& host, platform::VolumeProvider& 
 
 SourceLoading::~SourceLoading() = default;
 
-bool SourceLoading::Busy() const { return loading_window_open_ || host_.Playback().Loading(); }
+bool SourceLoading::Busy() const { return loading_window_open() || host_.Playback().Loading(); }
 
 void SourceLoading::OpenCommand() {
   if (Busy()) return;
@@ -97,9 +97,9 @@ void SourceLoading::RunLoadingWindow() {
           CompleteLoad();
         }
       });
-  loading_window_open_ = true;
+  loading_window_ = &dialog;
   dialog.exec();
-  loading_window_open_ = false;
+  loading_window_ = nullptr;
   loading_root_.clear();
 }
 
@@ -140,10 +140,14 @@ void SourceLoading::ResetSource() {
   host_.FilterButtonSet().ShowPressed(ListFilter::kAll);
 }
 
+void SourceLoading::HideLoadingWindow() {
+  if (loading_window_) loading_window_->accept();
+}
+
 void SourceLoading::VolumeRemoved(const std::string& root) {
   if (root.empty()) return;
   const bool opened = root == source_root_;
-  const bool being_loaded = loading_window_open_ && root == loading_root_;
+  const bool being_loaded = loading_window_open() && root == loading_root_;
   if (!opened && !being_loaded) return;
   if (Busy()) {
     pending_removed_root_ = root;

@@ -18,6 +18,7 @@
 #include "platform/volume_provider.h"
 #include "playback/playback_commands.h"
 
+class QDialog;
 class QTimer;
 class QWidget;
 
@@ -78,10 +79,12 @@ class SourceLoading {
   void VolumeRemoved(const std::string& root);
   // Empties the list and stops playback as when the opened card is gone, and tells the user.
   void ResetSource();
+  // Playback has opened the first recording: the loading window goes if it is still up.
+  void HideLoadingWindow();
 
   // The root of the volume holding the opened source; empty when nothing is open.
   const std::string& source_root() const { return source_root_; }
-  bool loading_window_open() const { return loading_window_open_; }
+  bool loading_window_open() const { return loading_window_ != nullptr; }
 
  private:
   void OpenPath(const QString& path, const QStringList& items, ItemOrigin origin, LoadMode mode);
@@ -100,7 +103,7 @@ class SourceLoading {
   std::string loading_root_;
   // A removal seen while loading, looked at again when the retry timer fires.
   std::string pending_removed_root_;
-  bool loading_window_open_ = false;
+  QDialog* loading_window_ = nullptr;  // while it is up
   std::unique_ptr<QTimer> removal_retry_;
 };
 

@@ -3,7 +3,6 @@
 #include <QTest>
 
 #include "rect_printing.h"
-#include "ui/main/channel_surfaces.h"
 #include "ui/main/main_layout.h"
 
 namespace vantrel::ui {
@@ -145,31 +144,6 @@ class MainLayoutTest : public QObject {
         ComputeLayout({kFullLayout, 1026, 770, true, MapBlockState::kNotConnected});
     QCOMPARE(ShownIn(offline, Control::kMapNotConnected), Visibility::kShow);
     QCOMPARE(ShownIn(offline, Control::kMapButton), Visibility::kHide);
-  }
-
-  void SurfacesAreSixteenByNineInTheirRoom() {
-    // Wider than 16:9: full height, centred across.
-    QCOMPARE(FitSixteenByNine({0, 0, 1000, 100}), Rect::At(411, 0, 177, 100));
-    // Taller: full width, centred down.
-    QCOMPARE(FitSixteenByNine({25, 61, 702, 453}), Rect::At(25, 67, 677, 380));
-    // Exactly 16:9 takes the whole area.
-    QCOMPARE(FitSixteenByNine({0, 0, 1600, 900}), Rect::At(0, 0, 1600, 900));
-    QCOMPARE(FitSixteenByNine({}), Rect{});
-
-    const Rect area{25, 61, 1276, 683};
-    const SurfacePlacement front = PlaceSurfaces(kChannelFront, area);
-    QVERIFY(front.front_shown && !front.rear_shown);
-    QCOMPARE(front.front, FitSixteenByNine(area));
-    const SurfacePlacement rear = PlaceSurfaces(kChannelRear, area);
-    QVERIFY(!rear.front_shown && rear.rear_shown);
-    QCOMPARE(rear.rear, FitSixteenByNine(area));
-    // Both: side by side in halves of 625 pixels (the odd pixel is left over).
-    const SurfacePlacement both = PlaceSurfaces(kChannelAll, area);
-    QVERIFY(both.front_shown && both.rear_shown);
-    QCOMPARE(both.front, Rect::At(25, 196, 625, 351));
-    QCOMPARE(both.rear, Rect::At(650, 196, 625, 351));
-    // An unknown mode shows the front channel rather than nothing.
-    QVERIFY(PlaceSurfaces(7, area).front_shown);
   }
 };
 

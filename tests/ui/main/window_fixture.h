@@ -27,15 +27,19 @@ class RecordedMessages : public UserMessages {
   std::vector<std::string> texts;
 };
 
+// The window's commands go to the recorded playback; with `real_playback` they go to the
+// window's own controller instead (silent, with the given delays).
 struct WindowFixture {
-  explicit WindowFixture(int language = kEnglish, LoadTimings timings = {}) {
+  explicit WindowFixture(int language = kEnglish, LoadTimings timings = {},
+                         bool real_playback = false, ControllerTimings delays = {}) {
     ViewerOptions options;
     options.language = language;
     auto picker = [this](QWidget*, int) -> std::optional<PickedSource> {
       ++picker_runs;
       return std::nullopt;
     };
-    window = std::make_unique<CRecboxViewerDlg>(options, volumes, &playback, timings, picker);
+    const PlaybackSetup setup{delays, false, real_playback ? nullptr : &playback};
+    window = std::make_unique<CRecboxViewerDlg>(options, volumes, setup, timings, picker);
     window->SetMessages(messages);
   }
 
