@@ -46,6 +46,7 @@ bool OutputFile::Room(size_t pieces, size_t bytes) {
 
 bool OutputFile::Append(const void* data, size_t size) {
   if (descriptor_ < 0 || failed_) return false;
+  if (size == 0) return true;  // an empty piece may come without a place (data null)
   if (buffer_.empty()) buffer_.resize(kBufferSize);
   if (size > buffer_.size()) {  // written at once, from where it is
     return AppendInPlace(data, size) && Flush();

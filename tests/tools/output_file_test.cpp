@@ -34,6 +34,7 @@ TEST(OutputFile, PiecesLandInOrder) {
   EXPECT_TRUE(out.Append(scratch, 4));
   scratch[0] = 'X';  // copied: changing it afterwards changes nothing
   expected += "head";
+  EXPECT_TRUE(out.Append(nullptr, 0));  // an empty piece from nowhere adds nothing
   EXPECT_TRUE(out.AppendRange(from, 12345, 2 * 1024 * 1024 + 3));  // more than the buffer
   expected += source.substr(12345, 2 * 1024 * 1024 + 3);
   for (size_t i = 0; i < 3000; ++i) {  // in place, alternating with copies: 6000 pieces
