@@ -41,7 +41,7 @@ size_t FileByteSource::ReadAt(uint64_t offset, void* buffer, size_t size) {
 size_t MemoryByteSource::ReadAt(uint64_t offset, void* buffer, size_t size) {
   if (offset >= bytes_.size()) return 0;
   size = static_cast<size_t>(std::min<uint64_t>(size, bytes_.size() - offset));
-  std::memcpy(buffer, bytes_.data() + offset, size);
+  if (size > 0) std::memcpy(buffer, bytes_.data() + offset, size);  // an empty read may have no buffer
   return size;
 }
 

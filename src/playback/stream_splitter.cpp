@@ -215,7 +215,7 @@ int StreamSplitter::FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_
     if (!avi::ReadChunkData(*source_, contents_.chunks[entry.chunk], data)) continue;
     const size_t offered = static_cast<size_t>(*size);
     size_t length = std::min(data.size(), offered);
-    std::memcpy(buffer, data.data(), length);
+    if (length > 0) std::memcpy(buffer, data.data(), length);  // an empty chunk has no data
     // A GPS sentence is text: whatever the chunk held, the caller gets it NUL-terminated,
     // cut at the last byte of the buffer when it does not fit.
     if (length > 0 && buffer[0] == 'G' && std::memchr(buffer, 0, length) == nullptr) {
