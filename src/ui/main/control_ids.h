@@ -11,7 +11,7 @@ namespace vantrel::ui {
 
 // Button ids. Several child windows that are not buttons reuse numbers of this range (the video
 // surfaces 1004/1005, the map panel 1006, the text panels 1007-1017): an id is unique only among
-// controls of the same kind.
+// controls of the same kind. The playback buttons' ids are the commands they send.
 namespace button_id {
 inline constexpr int kOpen = 1000;
 inline constexpr int kCapture = 1001;
@@ -23,23 +23,23 @@ inline constexpr int kAbout = 1007;
 inline constexpr int kMin = 1008;
 inline constexpr int kMax = 1009;
 inline constexpr int kClose = 1010;
-inline constexpr int kPrev = 1011;
-inline constexpr int kRewind = 1012;
-inline constexpr int kPlay = 1013;
-inline constexpr int kFastForward = 1014;
-inline constexpr int kPause = 1015;
-inline constexpr int kNext = 1016;
-inline constexpr int kSpeed = 1017;
-inline constexpr int kBright = 1018;
-inline constexpr int kMute = 1019;
+inline constexpr int kPrev = playback_command::kPrev;
+inline constexpr int kRewind = playback_command::kRewind;
+inline constexpr int kPlay = playback_command::kPlay;
+inline constexpr int kFastForward = playback_command::kFastForward;
+inline constexpr int kPause = playback_command::kPause;
+inline constexpr int kNext = playback_command::kNext;
+inline constexpr int kSpeed = playback_command::kSpeedDefault;
+inline constexpr int kBright = playback_command::kBrightDefault;
+inline constexpr int kMute = playback_command::kMute;
 inline constexpr int kMap = 1020;
 inline constexpr int kFilterAll = 1021;
 inline constexpr int kFilterEvent = 1022;
 inline constexpr int kFilterNormal = 1023;
 inline constexpr int kFilterParking = 1024;
-inline constexpr int kFront = 1025;
-inline constexpr int kRear = 1027;
-inline constexpr int kAllChannels = 1028;
+inline constexpr int kFront = playback_command::kFront;
+inline constexpr int kRear = playback_command::kRear;
+inline constexpr int kAllChannels = playback_command::kAllChannels;
 inline constexpr int kSaveCopy = 1156;
 }  // namespace button_id
 
