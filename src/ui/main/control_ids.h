@@ -60,25 +60,25 @@ inline constexpr int kKindNormal = 1016;
 inline constexpr int kKindParking = 1017;
 }  // namespace panel_id
 
-struct PanelSpec {
+struct PanelEntry {
   int id;
   int type;
 };
-inline constexpr std::array<PanelSpec, 9> kTextPanels = {{{panel_id::kTimeReadout, 1},
-                                                          {panel_id::kGsensorReadout, 2},
-                                                          {panel_id::kMapTitle, 3},
-                                                          {panel_id::kPositionReadout, 4},
-                                                          {panel_id::kListCaption, 7},
-                                                          {panel_id::kKindAll, 10},
-                                                          {panel_id::kKindEvent, 11},
-                                                          {panel_id::kKindNormal, 12},
-                                                          {panel_id::kKindParking, 13}}};
+inline constexpr std::array<PanelEntry, 9> kTextPanels = {{{panel_id::kTimeReadout, 1},
+                                                           {panel_id::kGsensorReadout, 2},
+                                                           {panel_id::kMapTitle, 3},
+                                                           {panel_id::kPositionReadout, 4},
+                                                           {panel_id::kListCaption, 7},
+                                                           {panel_id::kKindAll, 10},
+                                                           {panel_id::kKindEvent, 11},
+                                                           {panel_id::kKindNormal, 12},
+                                                           {panel_id::kKindParking, 13}}};
 
 // Context-menu commands that the window handles itself; the playback ones are in
 // playback/playback_commands.h, the filter ones in catalogue/list_filter.h.
 inline constexpr int kMenuOpenCommand = 32810;
 
-struct ButtonSpec {
+struct ButtonEntry {
   int id;
   int width;
   int height;
@@ -88,7 +88,7 @@ struct ButtonSpec {
 
 // Every button of the main window. The channel buttons' faces depend on the language
 // (ChannelButtonImages of the skin) and are empty here.
-inline constexpr std::array<ButtonSpec, 28> kButtons = {{
+inline constexpr std::array<ButtonEntry, 28> kButtons = {{
     {button_id::kOpen, kTopButtonSize, kTopButtonSize, 101, kOpenImages},
     {button_id::kSaveCopy, kTopButtonSize, kTopButtonSize, 272, kSaveCopyImages},
     {button_id::kCapture, kTopButtonSize, kTopButtonSize, 102, kCaptureImages},
@@ -120,21 +120,21 @@ inline constexpr std::array<ButtonSpec, 28> kButtons = {{
 }};
 
 // The button of `id`, or none.
-constexpr const ButtonSpec* FindButton(int id) {
-  for (const ButtonSpec& spec : kButtons) {
-    if (spec.id == id) return &spec;
+constexpr const ButtonEntry* FindButton(int id) {
+  for (const ButtonEntry& entry : kButtons) {
+    if (entry.id == id) return &entry;
   }
   return nullptr;
 }
 
 // The speed, brightness and volume sliders.
-struct SliderSpec {
+struct SliderEntry {
   int id;
   int tool_tip;
 };
 inline constexpr int kSmallSliderWidth = 127;
 inline constexpr int kSmallSliderHeight = 30;
-inline constexpr std::array<SliderSpec, 3> kSmallSliders = {
+inline constexpr std::array<SliderEntry, 3> kSmallSliders = {
     {{kSpeedSliderId, 111}, {kBrightnessSliderId, 123}, {kVolumeSliderId, 125}}};
 
 }  // namespace vantrel::ui

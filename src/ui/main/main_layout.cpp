@@ -15,8 +15,8 @@ struct Size {
 };
 
 Size ButtonSize(int id) {
-  const ButtonSpec* spec = FindButton(id);
-  return spec ? Size{spec->width, spec->height} : Size{0, 0};
+  const ButtonEntry* entry = FindButton(id);
+  return entry ? Size{entry->width, entry->height} : Size{0, 0};
 }
 
 constexpr Size kSmallSlider{kSmallSliderWidth, kSmallSliderHeight};

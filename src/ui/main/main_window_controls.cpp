@@ -106,13 +106,13 @@ void CRecboxViewerDlg::CreateControls() {
 }
 
 void CRecboxViewerDlg::CreateButtons() {
-  for (const ButtonSpec& spec : kButtons) {
-    auto* button = new CRbButtonCtrl(spec.id, this);
-    button->setFixedSize(spec.width, spec.height);
-    button->SetImages(spec.images);
+  for (const ButtonEntry& entry : kButtons) {
+    auto* button = new CRbButtonCtrl(entry.id, this);
+    button->setFixedSize(entry.width, entry.height);
+    button->SetImages(entry.images);
     // The keyboard stays with the list; keys reach the window's shortcuts first anyway.
     button->setFocusPolicy(Qt::NoFocus);
-    buttons_[spec.id] = button;
+    buttons_[entry.id] = button;
   }
   for (int id : kTopBarButtons) buttons_[id]->SetTopBar(true);
   for (const auto& [control, id] : kPlacedButtons) placed_[control] = buttons_[id];
@@ -122,10 +122,10 @@ void CRecboxViewerDlg::CreateButtons() {
 }
 
 void CRecboxViewerDlg::CreatePanels() {
-  for (const PanelSpec& spec : kTextPanels) {
-    auto* panel = new CRbTextCtrl(spec.id, spec.type, LanguageIndex(), this);
+  for (const PanelEntry& entry : kTextPanels) {
+    auto* panel = new CRbTextCtrl(entry.id, entry.type, LanguageIndex(), this);
     panel->setObjectName(QStringLiteral("RbTextWnd"));
-    panels_[spec.id] = panel;
+    panels_[entry.id] = panel;
   }
   // Labels sit on the block behind them.
   panels_[panel_id::kMapTitle]->SetBackground(kMapBlockBackground);
@@ -141,10 +141,10 @@ void CRecboxViewerDlg::CreateSlidersAndList() {
   seek_slider_ = new CRbSliderCtrl(kSeekSliderId, this);
   seek_slider_->SetEndInset(kSeekEndInset);
   placed_[Control::kSeekSlider] = seek_slider_;
-  for (const SliderSpec& spec : kSmallSliders) {
-    auto* slider = new CRbSimpleSliderCtrl(spec.id, this);
+  for (const SliderEntry& entry : kSmallSliders) {
+    auto* slider = new CRbSimpleSliderCtrl(entry.id, this);
     slider->setFixedSize(kSmallSliderWidth, kSmallSliderHeight);
-    small_sliders_[spec.id] = slider;
+    small_sliders_[entry.id] = slider;
   }
   for (const auto& [control, id] : kPlacedSliders) placed_[control] = small_sliders_[id];
   list_ = new CRbListCtrl(this);
@@ -211,8 +211,8 @@ void CRecboxViewerDlg::LoadToolTips() {
       widget->setToolTip(QString::fromStdString(*text));
     }
   };
-  for (const ButtonSpec& spec : kButtons) tip(buttons_[spec.id], spec.tool_tip);
-  for (const SliderSpec& spec : kSmallSliders) tip(small_sliders_[spec.id], spec.tool_tip);
+  for (const ButtonEntry& entry : kButtons) tip(buttons_[entry.id], entry.tool_tip);
+  for (const SliderEntry& entry : kSmallSliders) tip(small_sliders_[entry.id], entry.tool_tip);
 }
 
 void CRecboxViewerDlg::ApplyLayout() {

@@ -95,13 +95,13 @@ CRbListCtrl::~CRbListCtrl() {
 void CRbListCtrl::SetUp(int language_index) {
   language_index_ = language_index;
   for (int column = 0; column < kListColumnCount; ++column) {
-    const ListColumn& spec = kRecordingListColumns[static_cast<size_t>(column)];
-    auto* heading = new QTableWidgetItem(
-        QString::fromUtf8(spec.heading.data(), static_cast<int>(spec.heading.size())));
-    heading->setTextAlignment(AlignmentOf(spec.alignment) | Qt::AlignVCenter);
+    const ListColumn& column_layout = kRecordingListColumns[static_cast<size_t>(column)];
+    auto* heading = new QTableWidgetItem(QString::fromUtf8(
+        column_layout.heading.data(), static_cast<int>(column_layout.heading.size())));
+    heading->setTextAlignment(AlignmentOf(column_layout.alignment) | Qt::AlignVCenter);
     setHorizontalHeaderItem(column, heading);
-    setColumnWidth(column, spec.width);
-    setColumnHidden(column, spec.width == 0);
+    setColumnWidth(column, column_layout.width);
+    setColumnHidden(column, column_layout.width == 0);
   }
   ReadHeadings(language_index);
   PlaceScrollBar();
@@ -115,9 +115,9 @@ void CRbListCtrl::SetLanguageIndex(int language_index) {
 bool CRbListCtrl::ReadHeadings(int language_index) {
   // All or nothing: a library that lacks a heading leaves the headings as they were.
   QStringList headings;
-  for (const ListColumn& spec : kRecordingListColumns) {
-    if (spec.heading_id == 0) continue;
-    const auto text = LoadLanguageString(language_index, spec.heading_id);
+  for (const ListColumn& column_layout : kRecordingListColumns) {
+    if (column_layout.heading_id == 0) continue;
+    const auto text = LoadLanguageString(language_index, column_layout.heading_id);
     if (!text) return false;
     headings << QString::fromStdString(*text);
   }
@@ -148,9 +148,9 @@ void CRbListCtrl::InsertRow(int row, const RowTexts& texts) {
   row = std::clamp(row, 0, rowCount());
   insertRow(row);
   for (int column = 0; column < kListColumnCount; ++column) {
-    const ListColumn& spec = kRecordingListColumns[static_cast<size_t>(column)];
+    const ListColumn& column_layout = kRecordingListColumns[static_cast<size_t>(column)];
     auto* item = new QTableWidgetItem(QString::fromStdString(texts[static_cast<size_t>(column)]));
-    item->setTextAlignment(AlignmentOf(spec.alignment) | Qt::AlignVCenter);
+    item->setTextAlignment(AlignmentOf(column_layout.alignment) | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     setItem(row, column, item);
   }
