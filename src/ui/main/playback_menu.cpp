@@ -1,5 +1,7 @@
 #include "ui/main/playback_menu.h"
 
+#include "playback/playback_commands.h"
+
 namespace vantrel::ui {
 namespace {
 
@@ -17,7 +19,9 @@ MenuPopup PlaybackPopup(const MenuTexts& texts) {
     // Separators after Open, Next, the brightness default and the speed default.
     const int command = kFirstPlaybackMenuCommand + i;
     popup.items.push_back({texts.playback[i], command});
-    if (command == 32810 || command == 32813 || command == 32816 || command == 32819) {
+    if (command == kFirstPlaybackMenuCommand || command == playback_command::kMenuNext ||
+        command == playback_command::kMenuBrightDefault ||
+        command == playback_command::kMenuSpeedDefault) {
       popup.items.push_back({});
     }
   }
