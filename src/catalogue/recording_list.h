@@ -29,8 +29,11 @@ class RecordingList {
   virtual std::string ColumnText(int row, int column) const = 0;
 };
 
-// The first row whose name column equals name, ignoring case, or -1. A name column shorter
-// than four characters counts as empty.
+// A cell's text as the list's readers take it: a text shorter than four characters counts as
+// empty (no real name or path is that short).
+std::string CellText(const RecordingList& list, int row, int column);
+
+// The first row whose name column (CellText) equals name, ignoring case, or -1.
 int RowOfName(const RecordingList& list, std::string_view name);
 
 }  // namespace vantrel

@@ -48,8 +48,7 @@ PlaybackState PlaybackController::State() const {
 LoadRequest PlaybackController::RequestFor(int row) const {
   LoadRequest request;
   request.row = row;
-  request.path = list_.ColumnText(row, kPathColumn);
-  if (request.path.size() < kShortestRowPath) request.path.clear();
+  request.path = CellText(list_, row, kPathColumn);
   request.name = list_.ColumnText(row, kNameColumn);
   request.source_kind = catalogue_.open_source_kind();
   if (const RecordingEntry* entry = catalogue_.EntryAtRow(row)) request.entry = *entry;
@@ -206,7 +205,7 @@ void PlaybackController::DelayedOpenFired() {
   if (loading_) return;  // tried again at the next firing
   delay_timer_.Stop();
   if (list_.RowCount() == 0) return;
-  if (list_.ColumnText(delayed_row_, kPathColumn).size() < kShortestRowPath) return;
+  if (CellText(list_, delayed_row_, kPathColumn).empty()) return;
   StopPlayback(false);
   if (delayed_row_ >= 0) StartLoader(delayed_row_);
 }

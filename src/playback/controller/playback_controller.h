@@ -23,16 +23,13 @@
 #include "playback/controller/controller_timings.h"
 #include "playback/controller/loader_job.h"
 #include "playback/controller/loader_threads.h"
-#include "playback/media_graph.h"
-#include "playback/playback_commands.h"
 #include "playback/controller/playback_controller_ports.h"
 #include "playback/controller/playback_view.h"
+#include "playback/media_graph.h"
+#include "playback/playback_commands.h"
 #include "telemetry/telemetry_store.h"
 
 namespace vantrel {
-
-// A list row's path column shorter than this holds no path.
-inline constexpr size_t kShortestRowPath = 4;
 
 // What the window lends the controller for its lifetime.
 struct PlaybackControllerParts {

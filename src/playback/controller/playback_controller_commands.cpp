@@ -125,8 +125,7 @@ void PlaybackController::Play() {
     ResumePlayback();
   } else if (state == PlaybackState::kStopped) {
     const int current = selection_.MarkedRow();
-    if (current >= 0 && list_.ColumnText(current, kPathColumn).size() >= kShortestRowPath)
-      StartLoader(current);
+    if (current >= 0 && !CellText(list_, current, kPathColumn).empty()) StartLoader(current);
   }
 }
 
