@@ -23,5 +23,7 @@ int RepairCommand(const Words& words);     // repair HDLR MOVI OUT ... | repair 
 int GrabCommand(const Words& words);       // grab FILE --at MS ... --out OUT.jpg
 int PlayCommand(const Words& words);       // play FILE [--rate R] [--for MS]
 int BenchDecodeCommand(const Words& words);  // bench-decode FILE
+int SnapshotCommand(const Words& words);     // snapshot RECORDING --at MS --folder DIR ...
+int ReportCommand(const Words& words);       // report RECORDING --at MS ... --pdf OUT.pdf
 
 }  // namespace vantrel::cli
