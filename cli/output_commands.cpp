@@ -40,18 +40,29 @@ int Failure(const char* command, const char* what, const std::string& path) {
   return 1;
 }
 
-// The playback position of --at; none when it is not a time on the recording's line.
-std::optional<int> Milliseconds(const Arguments& args) {
-  const long long at = args.Integer("at", -1);
-  if (at < 0 || at > INT32_MAX) return std::nullopt;
-  return static_cast<int>(at);
-}
+// What both commands are about: one recording, a moment on its time line (--at) and the clock
+// reading (--now, or the computer's clock).
+struct Moment {
+  std::string recording;
+  int at_ms = 0;
+  tools::LocalTime now;
+};
 
-// --now when given, else one reading of the clock; none for a malformed --now.
-std::optional<tools::LocalTime> Moment(const Arguments& args) {
+// None, with the usage printed, when the words do not name a moment.
+std::optional<Moment> MomentOf(const Arguments& args, const char* command, const char* usage) {
+  const long long at = args.Integer("at", -1);
+  if (args.positional().size() != 1 || at < 0 || at > INT32_MAX) {
+    Usage(command, "one RECORDING and --at in milliseconds are needed", usage);
+    return std::nullopt;
+  }
   const std::optional<std::string> now = args.Value("now");
-  if (!now) return tools::ReadLocalClock();
-  return tools::ParseLocalTime(*now);
+  const std::optional<tools::LocalTime> time =
+      now ? tools::ParseLocalTime(*now) : tools::ReadLocalClock();
+  if (!time) {
+    Usage(command, "--now takes a date and a time", usage);
+    return std::nullopt;
+  }
+  return Moment{args.positional()[0], static_cast<int>(at), *time};
 }
 
 }  // namespace
@@ -61,15 +72,11 @@ int SnapshotCommand(const Words& words) {
       "snapshot RECORDING --at MS --folder DIR [--now \"YYYY-MM-DD hh:mm:ss.mmm\"]";
   const Arguments args(words, {"at", "folder", "now"});
   if (!args.error().empty()) return Usage("snapshot", args.error().c_str(), kUsage);
-  if (args.positional().size() != 1 || !args.Value("folder")) {
-    return Usage("snapshot", "RECORDING, --at and --folder are needed", kUsage);
-  }
-  const std::optional<int> at = Milliseconds(args);
-  if (!at) return Usage("snapshot", "--at takes milliseconds", kUsage);
-  const std::optional<tools::LocalTime> moment = Moment(args);
-  if (!moment) return Usage("snapshot", "--now takes \"YYYY-MM-DD hh:mm:ss.mmm\"", kUsage);
+  if (!args.Value("folder")) return Usage("snapshot", "--folder is needed", kUsage);
+  const std::optional<Moment> moment = MomentOf(args, "snapshot", kUsage);
+  if (!moment) return 2;
 
-  const std::string recording = args.positional()[0];
+  const std::string& recording = moment->recording;
   const std::string folder = *args.Value("folder");
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
@@ -77,9 +84,10 @@ int SnapshotCommand(const Words& words) {
   }
   HeadlessGraph headless;
   if (!headless.Open(recording)) return Failure("snapshot", "cannot open", recording);
-  headless.graph.Seek(*at);
+  headless.graph.Seek(moment->at_ms);
   const std::string name = std::filesystem::path(recording).filename().string();
-  const SnapshotFiles files = WriteSnapshots(GraphPictures(&headless.graph), folder, name, *moment);
+  const SnapshotFiles files =
+      WriteSnapshots(GraphPictures(&headless.graph), folder, name, moment->now);
   for (const std::string& path : files.written) std::printf("%s\n", path.c_str());
   if (!files.captured)
     return Failure("snapshot", "cannot capture or write the pictures in", folder);
@@ -92,24 +100,21 @@ int ReportCommand(const Words& words) {
       " [--now \"YYYY-MM-DD hh:mm:ss\"]";
   const Arguments args(words, {"at", "model", "language", "pdf", "now"});
   if (!args.error().empty()) return Usage("report", args.error().c_str(), kUsage);
-  if (args.positional().size() != 1 || !args.Value("pdf") || !args.Value("model") ||
-      !args.Value("language")) {
-    return Usage("report", "RECORDING, --at, --model, --language and --pdf are needed", kUsage);
+  if (!args.Value("pdf") || !args.Value("model") || !args.Value("language")) {
+    return Usage("report", "--model, --language and --pdf are needed", kUsage);
   }
-  const std::optional<int> at = Milliseconds(args);
-  if (!at) return Usage("report", "--at takes milliseconds", kUsage);
-  const std::optional<tools::LocalTime> moment = Moment(args);
-  if (!moment) return Usage("report", "--now takes \"YYYY-MM-DD hh:mm:ss\"", kUsage);
+  const std::optional<Moment> moment = MomentOf(args, "report", kUsage);
+  if (!moment) return 2;
 
-  const std::string recording = args.positional()[0];
+  const std::string& recording = moment->recording;
   HeadlessGraph headless;
   if (!headless.Open(recording)) return Failure("report", "cannot open", recording);
   TelemetryStore telemetry;
   if (!LoadRecordingTelemetry(recording, telemetry, "report")) return 1;
-  headless.graph.Seek(*at);
+  headless.graph.Seek(moment->at_ms);
   const ReportInputs inputs =
-      CollectReportInputs(GraphPictures(&headless.graph), *at, telemetry,
-                          static_cast<int>(args.Integer("model", 0)), *moment);
+      CollectReportInputs(GraphPictures(&headless.graph), moment->at_ms, telemetry,
+                          static_cast<int>(args.Integer("model", 0)), moment->now);
   const auto texts = ReportTextsOf(static_cast<int>(args.Integer("language", 0)));
   if (!ui::WriteReportPdf(inputs, texts, *args.Value("pdf"))) {
     return Failure("report", "cannot write", *args.Value("pdf"));

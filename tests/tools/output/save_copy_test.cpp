@@ -12,24 +12,13 @@
 #include "catalogue/lyfs_card_scan.h"
 #include "sim/file_digest.h"
 #include "sim/lyfs_card_writer.h"
+#include "small_lyfs_card.h"
 #include "temp_dir.h"
 
 namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-sim::LyfsCardDescription SmallCard() {
-  sim::LyfsCardDescription card;
-  card.size_bytes = uint64_t{128} << 20;
-  sim::RecordingDescription& recording = card.recordings.template_recording;
-  recording.seconds = 0.5;
-  recording.fps = 10;
-  recording.front = recording.rear = sim::FrameSize{160, 90};
-  card.recordings.counts = {{"REC", 1}, {"EVT", 1}, {"PRK", 0}, {"MOT", 0}, {"MDI", 0}};
-  card.recordings.interrupted = 0;
-  return card;
-}
 
 class SaveCopyTest : public ::testing::Test {
  protected:
@@ -39,7 +28,7 @@ class SaveCopyTest : public ::testing::Test {
   }
   void OpenCard() {
     std::string error;
-    ASSERT_TRUE(sim::WriteLyfsCard(SmallCard(), image_, &error, &written_)) << error;
+    ASSERT_TRUE(sim::WriteLyfsCard(test::SmallLyfsCard(), image_, &error, &written_)) << error;
     SourceRecord source;
     source.root = "/media/card/";
     source.device_path = image_;

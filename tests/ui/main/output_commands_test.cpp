@@ -10,6 +10,7 @@
 #include "run_program.h"
 #include "sim/file_digest.h"
 #include "sim/lyfs_card_writer.h"
+#include "small_lyfs_card.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/output_commands.h"
 
@@ -48,24 +49,12 @@ struct AnsweredDialogs {
   }
 };
 
-sim::LyfsCardDescription SmallCard() {
-  sim::LyfsCardDescription card;
-  card.size_bytes = uint64_t{128} << 20;
-  sim::RecordingDescription& recording = card.recordings.template_recording;
-  recording.seconds = 0.5;
-  recording.fps = 10;
-  recording.front = recording.rear = sim::FrameSize{160, 90};
-  card.recordings.counts = {{"REC", 1}, {"EVT", 1}, {"PRK", 0}, {"MOT", 0}, {"MDI", 0}};
-  card.recordings.interrupted = 0;
-  return card;
-}
-
 // The card's recordings listed in the window as an opened LyFS card leaves them.
 bool OpenCard(CRecboxViewerDlg& window, const std::string& image,
               std::vector<sim::WrittenCardFile>* written) {
   RecordingCatalogue& catalogue = window.Catalogue();
   std::string error;
-  if (!sim::WriteLyfsCard(SmallCard(), image, &error, written)) return false;
+  if (!sim::WriteLyfsCard(test::SmallLyfsCard(), image, &error, written)) return false;
   SourceRecord source;
   source.root = "/media/card/";
   source.device_path = image;
