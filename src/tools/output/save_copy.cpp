@@ -78,16 +78,20 @@ std::optional<SaveCopyPlan> PlanSaveCopy(const RecordingCatalogue& catalogue,
   // The full name: a name cut to the 64-byte narrow copy would open nothing, or another file.
   plan.source = "/" + directory->name + "/" + entry.name;
   plan.file_id = entry.lyfs_file_id;
+  if (const SourceRecord* source = catalogue.SourceAt(catalogue.opened_source_index())) {
+    plan.card_device = source->device_path;
+  }
   return plan;
 }
 
 std::string SaveCopyFilter(const SaveCopyPlan& plan) { return "video (*." + plan.extension + ")"; }
 
 bool CopiesOntoItself(const SaveCopyPlan& plan, const std::string& target) {
-  if (plan.on_card) return false;
-  if (target == plan.source) return true;
+  const std::string& source = plan.on_card ? plan.card_device : plan.source;
+  if (source.empty()) return false;
+  if (target == source) return true;
   std::error_code error;
-  return std::filesystem::equivalent(plan.source, target, error) && !error;
+  return std::filesystem::equivalent(source, target, error) && !error;
 }
 
 tools::CopyOutcome RunSaveCopy(const SaveCopyPlan& plan,

@@ -21,6 +21,7 @@ struct SaveCopyPlan {
   bool on_card = false;      // stored in the LyFS partition, not as an ordinary file
   std::string source;        // an ordinary file's path, or the card path "/DIR/NAME"
   int32_t file_id = 0;       // the card file's id from the card's file list
+  std::string card_device;   // the opened card's device node or image, when known
 };
 
 // The plan for a recording of the catalogue; none when a card recording's directory is unknown.
@@ -30,8 +31,8 @@ std::optional<SaveCopyPlan> PlanSaveCopy(const RecordingCatalogue& catalogue,
 // The save dialog's filter: "video (*.avi)".
 std::string SaveCopyFilter(const SaveCopyPlan& plan);
 
-// True when target is the source file itself (by name or as the same file reached another way):
-// such a copy would empty the recording it reads.
+// True when target is the source file itself (by name or as the same file reached another way),
+// or for a card recording the card it is read from: such a copy would destroy what it reads.
 bool CopiesOntoItself(const SaveCopyPlan& plan, const std::string& target);
 
 // Copies into target. device: a copy of the open card's block (needed for a card recording); a

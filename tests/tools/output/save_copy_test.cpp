@@ -33,6 +33,8 @@ class SaveCopyTest : public ::testing::Test {
     source.root = "/media/card/";
     source.device_path = image_;
     source.kind = SourceKind::kLyfsCard;
+    catalogue_.SetSources({source});
+    catalogue_.set_opened_source_index(0);
     ASSERT_TRUE(ScanLyfsCard(catalogue_, source));
     ASSERT_NE(catalogue_.lyfs_device(), nullptr);
   }
@@ -66,6 +68,9 @@ TEST_F(SaveCopyTest, CardRecordingsCopyByteForByte) {
     EXPECT_EQ(SaveCopyFilter(*plan), "video (*.avi)");
     const std::string target = dir_.File("copy-" + file.name);
     EXPECT_FALSE(CopiesOntoItself(*plan, target));
+    // Written onto the card it comes from, the copy would destroy the card.
+    EXPECT_TRUE(CopiesOntoItself(*plan, image_));
+    EXPECT_TRUE(CopiesOntoItself(*plan, dir_.path().string() + "/./card.img"));
     tools::CopyProgress progress;
     ASSERT_EQ(RunSaveCopy(*plan, Device(), target, progress), tools::CopyOutcome::kCopied);
     EXPECT_EQ(sim::Sha256OfFile(target), file.sha256);
