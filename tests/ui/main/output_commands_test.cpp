@@ -1,9 +1,14 @@
 // The window's Save copy and Print commands with answered dialogs: which sources offer a copy,
-// a card recording copied through the progress window, copies that cannot be made, and the
-// report printed into a PDF file with playback left paused.
+// a card recording copied through the progress window and a copy cancelled in it, copies that
+// cannot be made, and the report printed into a PDF file with playback left paused.
+#include <QApplication>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <thread>
 
 #include "catalogue/lyfs_card_scan.h"
 #include "playing_window.h"
@@ -12,6 +17,7 @@
 #include "sim/lyfs_card_writer.h"
 #include "small_lyfs_card.h"
 #include "ui/main/control_ids.h"
+#include "ui/main/copy_progress_dialog.h"
 #include "ui/main/output_commands.h"
 
 namespace vantrel::ui {
@@ -151,6 +157,25 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(answers.save_dialogs, 1);
     QCOMPARE(test::ReadFile(source), std::string(1000, 'v'));
     QVERIFY(fixture.messages.texts.empty());
+  }
+
+  void CancelInTheProgressWindowStopsTheCopy() {
+    // The copy runs until it is told to stop; the progress window's Cancel tells it.
+    QTimer::singleShot(0, [] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* progress = qobject_cast<QProgressDialog*>(widget)) {
+          progress->findChild<QPushButton*>()->click();
+        }
+      }
+    });
+    const tools::CopyOutcome outcome =
+        RunCopyWithProgress(nullptr, QStringLiteral("copying"), QStringLiteral("Cancel"),
+                            [](tools::CopyProgress& progress) {
+                              progress.total = 100;
+                              while (!progress.cancel.load()) std::this_thread::yield();
+                              return tools::CopyOutcome::kCancelled;
+                            });
+    QCOMPARE(outcome, tools::CopyOutcome::kCancelled);
   }
 
   void PrintWritesBothPagesAndLeavesPlaybackPaused() {
