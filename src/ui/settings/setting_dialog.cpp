@@ -1,5 +1,6 @@
 #include "ui/settings/setting_dialog.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -35,6 +36,8 @@ using device::SettingsList;
 constexpr int kMinimumSkipStep = 1;
 constexpr int kMaximumSkipStep = 10;
 constexpr int kDefaultSkipStep = 5;
+constexpr int kDialogFontPixels = 11;
+constexpr int kCardListPopupMargin = 24;
 constexpr uint32_t kNoCardQuestion = 213;
 constexpr uint32_t kCardWriteFailedText = 5020;
 
@@ -136,6 +139,11 @@ void CSettingDlg::FillList(int list_id, const std::vector<std::string>& texts) {
 }
 
 void CSettingDlg::CreateControls() {
+  // The places are those of the recorder maker's dialog, made for its small dialog font; texts
+  // of a larger font would overrun them.
+  QFont small_font = font();
+  small_font.setPixelSize(kDialogFontPixels);
+  setFont(small_font);
   setWindowTitle(QString::fromStdString(Text(kSettingTitleText)));
   setFixedSize(kSettingDialogWidth, kSettingDialogHeight);
   if (parentWidget() != nullptr) {
@@ -394,6 +402,9 @@ void CSettingDlg::RefreshCards() {
   std::vector<std::string> texts;
   for (const device::CardDriveEntry& card : cards_) texts.push_back(device::CardDriveText(card));
   FillList(id::kCardList, texts);
+  // The list is narrow; its drop-down shows the whole "label(root)" of each card.
+  QAbstractItemView* const view = Control<QComboBox>(id::kCardList)->view();
+  view->setMinimumWidth(view->sizeHintForColumn(0) + kCardListPopupMargin);
 }
 
 bool CSettingDlg::CardStillThere(const device::CardDriveEntry& card) {
