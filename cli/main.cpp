@@ -40,6 +40,9 @@ const Subcommand kSubcommands[] = {
     {"report", vantrel::cli::ReportCommand,
      "report RECORDING --at MS --model N --language L --pdf OUT.pdf"
      " [--now \"YYYY-MM-DD hh:mm:ss\"]"},
+    {"settings", vantrel::cli::SettingsCommand,
+     "settings rewrite IN OUT --model N | settings show FILE --model N"},
+    {"clock", vantrel::cli::ClockCommand, "clock write FILE YYYY MM DD hh mm ss | clock read FILE"},
 };
 
 int Usage() {

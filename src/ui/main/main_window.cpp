@@ -273,7 +273,7 @@ void CRecboxViewerDlg::OnCommand(int id) {
       output_->Print();
       break;
     case button_id::kSetting:
-      // The settings dialog comes with the device settings.
+      RunSettings();
       break;
     case button_id::kZoom:
       zoom_->Toggle();
