@@ -23,5 +23,7 @@ int RepairCommand(const Words& words);     // repair HDLR MOVI OUT ... | repair 
 int GrabCommand(const Words& words);       // grab FILE --at MS ... --out OUT.jpg
 int PlayCommand(const Words& words);       // play FILE [--rate R] [--for MS]
 int BenchDecodeCommand(const Words& words);  // bench-decode FILE
+// render gauge --speed KMH --out F | render gsensor FILE --size WxH --out F
+int RenderCommand(const Words& words);
 
 }  // namespace vantrel::cli
