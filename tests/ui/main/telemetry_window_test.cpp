@@ -87,18 +87,24 @@ class TelemetryWindowTest : public QObject {
     QVERIFY(ProcessTelemetryStore().gsensor_records().empty());
   }
 
-  void ARightClickOnTheGraphOpensThePlaybackMenu() {
+  void ARightClickOnTheGraphOpensThePlaybackMenuOfItsLanguage() {
     PlayingWindow playing;
     CRbGsensorCtrl* graph = playing.window().GsensorGraph();
-    QString title;
-    QTimer::singleShot(100, [&title] {
-      if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-        title = menu->title();
-        menu->close();
-      }
-    });
-    QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(100, 50));
-    QVERIFY(!title.isEmpty());
+    const auto title_of_menu = [graph] {
+      QString title;
+      QTimer::singleShot(100, [&title] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+          title = menu->title();
+          menu->close();
+        }
+      });
+      QTest::mouseClick(graph, Qt::RightButton, {}, QPoint(100, 50));
+      return title;
+    };
+    QCOMPARE(title_of_menu(), QString("Playback"));
+    playing.window().ApplyLanguage(3);
+    QCOMPARE(graph->language_index(), 3);
+    QCOMPARE(title_of_menu(), QString("再生"));
   }
 };
 
