@@ -1,9 +1,5 @@
 #include "catalogue/drive_probe.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "lyfs/lyfs.h"
 
 namespace vantrel {
@@ -13,27 +9,15 @@ std::optional<std::string> PhysicalDriveNumber(const platform::Volume& volume) {
   return volume.device_path;
 }
 
-bool CanOpenForWriting(const std::string& device_path) {
-  // Not blocking and no controlling terminal: a path that is no disk must not stall the probe or
-  // take over the terminal before it is refused.
-  const int descriptor = ::open(device_path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (descriptor < 0) return false;
-  struct stat info {};
-  const bool disk =
-      ::fstat(descriptor, &info) == 0 && (S_ISBLK(info.st_mode) || S_ISREG(info.st_mode));
-  ::close(descriptor);
-  return disk;
-}
-
-bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record,
-                    const DiskWriteCheck& can_write) {
+bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record) {
   const std::optional<std::string> disk = PhysicalDriveNumber(volume);
-  if (!disk || !can_write(*disk)) return false;
+  if (!disk) return false;
+  const bool lyfs = volume.lyfs_partition ? *volume.lyfs_partition
+                                          : QX_LyFS_Check_LyFS_partition(disk->c_str()) != 0;
   record->drive_index = drive_index;
   record->root = volume.root;
   record->device_path = *disk;
-  record->kind = QX_LyFS_Check_LyFS_partition(disk->c_str()) != 0 ? SourceKind::kLyfsCard
-                                                                  : SourceKind::kFatCard;
+  record->kind = lyfs ? SourceKind::kLyfsCard : SourceKind::kFatCard;
   return true;
 }
 

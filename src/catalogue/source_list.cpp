@@ -5,8 +5,7 @@
 
 namespace vantrel {
 
-int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
-                     const DiskWriteCheck& can_write) {
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes) {
   std::vector<platform::Volume> mounted = volumes.Volumes();
   std::stable_sort(
       mounted.begin(), mounted.end(),
@@ -16,7 +15,7 @@ int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& vo
     const platform::Volume& volume = mounted[index];
     if (!volume.removable || volume.bytes_per_sector == 0) continue;
     SourceRecord card;
-    if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card, can_write)) {
+    if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card)) {
       sources.push_back(std::move(card));
     }
   }

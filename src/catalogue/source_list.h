@@ -13,8 +13,7 @@ namespace vantrel {
 // Rebuilds the catalogue's source list: every volume that is removable, has a medium and passes
 // ProbeLyfsDrive, in the order of their roots (drive index = the position in that order among
 // all volumes), then the computer-folder source. Returns the number of sources.
-int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
-                     const DiskWriteCheck& can_write = CanOpenForWriting);
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes);
 
 // The source a path opens: a card only when the path is exactly its root (case-sensitive, the
 // later of equal roots), anything else (a folder on a card too) the computer-folder source, the
