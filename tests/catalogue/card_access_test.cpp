@@ -51,12 +51,15 @@ class CardAccessTest : public ::testing::Test {
                                          {"INFINITE", "REC_20240101_115900.avi", "drive"}}));
   }
 
-  SourceRecord Card(const std::string& device) const {
-    SourceRecord source;
-    source.root = "/media/user/CARD/";
-    source.device_path = device;
-    source.kind = SourceKind::kLyfsCard;
-    return source;
+  // Scans the card at kDisk, refused directly, with a broker that answers `outcome`; the
+  // broker's counts of what it was asked.
+  std::pair<int, int> AskedWritesAndReads(platform::DiskAccessOutcome outcome) {
+    auto broker = std::make_unique<CountingBroker>(outcome);
+    CountingBroker& asked = *broker;
+    CardAccess access(std::move(broker), RefusedNode);
+    EXPECT_FALSE(ScanLyfsCard(catalogue_, test::LyfsCard(kDisk)));
+    EXPECT_TRUE(CardDiskRefused(kDisk));
+    return {asked.writes, asked.reads};
   }
 
   test::TempDir dir_;
@@ -68,34 +71,23 @@ TEST_F(CardAccessTest, ADiskThisUserMayOpenNeverAsksTheService) {
   auto broker = std::make_unique<CountingBroker>(platform::DiskAccessOutcome::kOpened);
   CountingBroker& asked = *broker;
   CardAccess access(std::move(broker));
-  ASSERT_TRUE(ScanLyfsCard(catalogue_, Card(image_)));
+  ASSERT_TRUE(ScanLyfsCard(catalogue_, test::LyfsCard(image_)));
   EXPECT_EQ(catalogue_.entries().size(), 2u);
   EXPECT_EQ(asked.writes + asked.reads, 0);
   EXPECT_FALSE(CardDiskRefused(image_));
 }
 
 TEST_F(CardAccessTest, ARefusedUserIsAskedOnceNotAgainForReading) {
-  auto broker = std::make_unique<CountingBroker>(platform::DiskAccessOutcome::kNotAuthorized);
-  CountingBroker& asked = *broker;
-  {
-    CardAccess access(std::move(broker), RefusedNode);
-    EXPECT_FALSE(ScanLyfsCard(catalogue_, Card(kDisk)));
-    EXPECT_EQ(asked.writes, 1);
-    EXPECT_EQ(asked.reads, 0);
-    EXPECT_TRUE(CardDiskRefused(kDisk));
-  }
+  EXPECT_EQ(AskedWritesAndReads(platform::DiskAccessOutcome::kNotAuthorized), std::make_pair(1, 0));
   // Gone with the access that found it.
   EXPECT_FALSE(CardDiskRefused(kDisk));
 }
 
 TEST_F(CardAccessTest, AServiceThatCannotWriteIsAskedToRead) {
   // A write-protected card: the service opens it, but not for writing.
-  auto broker = std::make_unique<CountingBroker>(platform::DiskAccessOutcome::kFailed);
-  CountingBroker& asked = *broker;
-  CardAccess access(std::move(broker), RefusedNode);
-  EXPECT_FALSE(ScanLyfsCard(catalogue_, Card(kDisk)));
-  EXPECT_EQ(asked.writes, 1);
-  EXPECT_GE(asked.reads, 1);
+  const auto [writes, reads] = AskedWritesAndReads(platform::DiskAccessOutcome::kFailed);
+  EXPECT_EQ(writes, 1);
+  EXPECT_GE(reads, 1);
 }
 
 class UdisksCardAccessTest : public CardAccessTest {
@@ -118,12 +110,12 @@ TEST_F(UdisksCardAccessTest, TheCardOpensThroughTheServicesDescriptor) {
   ASSERT_FALSE(bus_.address().empty()) << "dbus-daemon did not start";
   const auto service = StartService(false);
   CardAccess access(std::make_unique<platform::UdisksDiskAccess>(bus_.address()), RefusedNode);
-  ASSERT_TRUE(ScanLyfsCard(catalogue_, Card(kDisk)));
+  ASSERT_TRUE(ScanLyfsCard(catalogue_, test::LyfsCard(kDisk)));
   ASSERT_EQ(catalogue_.entries().size(), 2u);
   EXPECT_EQ(catalogue_.entries()[0].name, "REC_20240101_115900.avi");
   EXPECT_FALSE(CardDiskRefused(kDisk));
   // Another disk is unknown to the service: refused as before, not opened as the card.
-  EXPECT_FALSE(ScanLyfsCard(catalogue_, Card("/dev/vantrel-other")));
+  EXPECT_FALSE(ScanLyfsCard(catalogue_, test::LyfsCard("/dev/vantrel-other")));
   EXPECT_TRUE(CardDiskRefused("/dev/vantrel-other"));
 }
 
@@ -132,7 +124,7 @@ TEST_F(UdisksCardAccessTest, ARefusalGivesTheMessageAndTheCardCanBeTriedAgain) {
   {
     const auto service = StartService(true);
     CardAccess access(std::make_unique<platform::UdisksDiskAccess>(bus_.address()), RefusedNode);
-    EXPECT_FALSE(ScanLyfsCard(catalogue_, Card(kDisk)));
+    EXPECT_FALSE(ScanLyfsCard(catalogue_, test::LyfsCard(kDisk)));
     EXPECT_TRUE(CardDiskRefused(kDisk));
     const std::optional<std::string> message = DiskAccessMessage(0, kDisk);
     ASSERT_TRUE(message);
@@ -143,7 +135,7 @@ TEST_F(UdisksCardAccessTest, ARefusalGivesTheMessageAndTheCardCanBeTriedAgain) {
   // The user says yes the next time.
   const auto service = StartService(false);
   CardAccess access(std::make_unique<platform::UdisksDiskAccess>(bus_.address()), RefusedNode);
-  EXPECT_TRUE(ScanLyfsCard(catalogue_, Card(kDisk)));
+  EXPECT_TRUE(ScanLyfsCard(catalogue_, test::LyfsCard(kDisk)));
 }
 
 }  // namespace

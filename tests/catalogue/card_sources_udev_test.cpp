@@ -2,6 +2,9 @@
 // database) as an ordinary user's viewer reads them: nothing here opens a disk.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <vector>
+
 #include "catalogue/source_list.h"
 #include "catalogue_test_support.h"
 #include "platform/volume_provider_linux.h"
@@ -28,28 +31,13 @@ class CardSourcesUdevTest : public ::testing::Test {
  protected:
   CardSourcesUdevTest() : tree_(dir_.path()) {
     test::SetUpNames(catalogue_);
-    const FakeDisk nvme = test::MakeDisk("nvme0n1", 259, 0);
-    tree_.AddDisk(nvme);
-    tree_.AddPartition(nvme, "nvme0n1p1", 1);
-    tree_.AddPartition(nvme, "nvme0n1p2", 2);
-    tree_.AddUdevRecord(259, 0, "ID_PART_TABLE_TYPE=gpt");
-    tree_.AddUdevRecord(259, 1, "ID_PART_ENTRY_TYPE=c12a7328-f81f-11d2-ba4b-00a0c93ec93b");
-    tree_.AddUdevRecord(259, 2, "ID_PART_ENTRY_TYPE=0fc63daf-8483-4772-8e79-3d69d8477de4");
-
-    const FakeDisk usb = test::MakeDisk("sdb", 8, 16, "1");
-    tree_.AddDisk(usb);
-    tree_.AddPartition(usb, "sdb1", 17);
-    tree_.AddUdevRecord(8, 16, "ID_BUS=usb\nID_PART_TABLE_TYPE=dos");
-    tree_.AddUdevRecord(8, 17, "ID_PART_ENTRY_TYPE=0xc\nID_FS_TYPE=vfat");
-
+    AddPartitionedDisk(
+        test::MakeDisk("nvme0n1", 259, 0), "gpt",
+        {"c12a7328-f81f-11d2-ba4b-00a0c93ec93b", "0fc63daf-8483-4772-8e79-3d69d8477de4"});
+    AddPartitionedDisk(test::MakeDisk("sdb", 8, 16, "1"), "dos", {"0xc"});
     FakeDisk sd = test::MakeDisk("mmcblk0", 179, 0);
     sd.mmc_type = "SD";
-    tree_.AddDisk(sd);
-    tree_.AddPartition(sd, "mmcblk0p1", 1);
-    tree_.AddPartition(sd, "mmcblk0p2", 2);
-    tree_.AddUdevRecord(179, 0, "ID_PART_TABLE_TYPE=dos");
-    tree_.AddUdevRecord(179, 1, "ID_PART_ENTRY_TYPE=0xc\nID_FS_TYPE=vfat");
-    tree_.AddUdevRecord(179, 2, "ID_PART_ENTRY_TYPE=0xda");
+    AddPartitionedDisk(sd, "dos", {"0xc", "0xda"});
 
     FakeDisk empty = test::MakeDisk("sdc", 8, 32, "1");
     empty.size = "0";
@@ -60,6 +48,19 @@ class CardSourcesUdevTest : public ::testing::Test {
     tree_.AddDisk(test::MakeDisk("loop0", 7, 0));
     tree_.AddUdevRecord(7, 0, "ID_FS_TYPE=vfat");
     tree_.SetMountInfo(kMounts);
+  }
+
+  // The disk, its partitions 1, 2, ... of the given types, and udev's records of all of them.
+  void AddPartitionedDisk(const FakeDisk& disk, const std::string& table,
+                          const std::vector<std::string>& types) {
+    tree_.AddDisk(disk);
+    tree_.AddUdevRecord(disk.major, disk.minor, "ID_PART_TABLE_TYPE=" + table);
+    const std::string separator = std::isdigit(disk.name.back()) ? "p" : "";
+    for (unsigned number = 1; number <= types.size(); ++number) {
+      tree_.AddPartition(disk, disk.name + separator + std::to_string(number), disk.minor + number);
+      tree_.AddUdevRecord(disk.major, disk.minor + number,
+                          "ID_PART_ENTRY_TYPE=" + types[number - 1]);
+    }
   }
 
   test::TempDir dir_;
