@@ -34,9 +34,9 @@ class FakeUdisks : public QDBusVirtualObject {
     const QList<QVariant> arguments = message.arguments();
     if (message.path() == kManager && message.member() == QLatin1String("ResolveDevice") &&
         !arguments.isEmpty()) {
-      const auto spec = qdbus_cast<QVariantMap>(arguments.constFirst());
+      const auto wanted = qdbus_cast<QVariantMap>(arguments.constFirst());
       QList<QDBusObjectPath> found;
-      if (spec.value(QStringLiteral("path")).toString() == device_)
+      if (wanted.value(QStringLiteral("path")).toString() == device_)
         found << QDBusObjectPath(kBlock);
       return connection.send(message.createReply(QVariant::fromValue(found)));
     }
