@@ -1,5 +1,9 @@
 #include "catalogue/drive_probe.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "lyfs/lyfs.h"
 
 namespace vantrel {
@@ -7,6 +11,18 @@ namespace vantrel {
 std::optional<std::string> PhysicalDriveNumber(const platform::Volume& volume) {
   if (volume.system_disk || volume.device_path.empty()) return std::nullopt;
   return volume.device_path;
+}
+
+bool CanOpenForWriting(const std::string& device_path) {
+  // Not blocking and no controlling terminal: a path that is no disk must not stall the probe or
+  // take over the terminal before it is refused.
+  const int descriptor = ::open(device_path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (descriptor < 0) return false;
+  struct stat info {};
+  const bool disk =
+      ::fstat(descriptor, &info) == 0 && (S_ISBLK(info.st_mode) || S_ISREG(info.st_mode));
+  ::close(descriptor);
+  return disk;
 }
 
 bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,13 @@ namespace vantrel {
 // The whole disk under the volume (a device node, or the image file of a simulated card); none
 // for the disk the system lives on and when the disk is unknown.
 std::optional<std::string> PhysicalDriveNumber(const platform::Volume& volume);
+
+// Tells whether a disk can be opened for reading and writing.
+using DiskWriteCheck = std::function<bool(const std::string& device_path)>;
+
+// Opens the disk for reading and writing (and closes it at once). A path that is neither a
+// block device nor a regular file (an image) is no disk and fails.
+bool CanOpenForWriting(const std::string& device_path);
 
 // True when the volume can be a card source: its whole disk is known and is not the system's.
 // Then record gets the drive index, the volume's root, the disk as its device path and the kind:

@@ -5,19 +5,29 @@
 
 namespace vantrel {
 
-int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes) {
+std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
+                                        const DiskWriteCheck& can_write) {
   std::vector<platform::Volume> mounted = volumes.Volumes();
   std::stable_sort(
       mounted.begin(), mounted.end(),
       [](const platform::Volume& a, const platform::Volume& b) { return a.root < b.root; });
-  std::vector<SourceRecord> sources;
+  std::vector<CardVolume> cards;
   for (size_t index = 0; index < mounted.size(); ++index) {
     const platform::Volume& volume = mounted[index];
     if (!volume.removable || volume.bytes_per_sector == 0) continue;
     SourceRecord card;
-    if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card)) {
-      sources.push_back(std::move(card));
+    if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card) &&
+        (!can_write || can_write(card.device_path))) {
+      cards.push_back({volume, std::move(card)});
     }
+  }
+  return cards;
+}
+
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes) {
+  std::vector<SourceRecord> sources;
+  for (CardVolume& card : ListCardVolumes(volumes, nullptr)) {
+    sources.push_back(std::move(card.source));
   }
   SourceRecord computer;
   computer.root = kComputerSourceName;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "catalogue/drive_probe.h"
 #include "catalogue/recording_catalogue.h"
@@ -10,9 +11,21 @@
 
 namespace vantrel {
 
-// Rebuilds the catalogue's source list: every volume that is removable, has a medium and passes
-// ProbeLyfsDrive, in the order of their roots (drive index = the position in that order among
-// all volumes), then the computer-folder source. Returns the number of sources.
+// A volume that can be opened as a card, and how.
+struct CardVolume {
+  platform::Volume volume;
+  SourceRecord source;
+};
+
+// Every volume that is removable, has a medium and passes ProbeLyfsDrive, in the order of their
+// roots (drive index = the position in that order among all volumes), and whose disk passes
+// `can_write` when one is given: the settings dialog offers only cards it can write to.
+std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
+                                        const DiskWriteCheck& can_write = CanOpenForWriting);
+
+// Rebuilds the catalogue's source list: the cards of ListCardVolumes, whatever this user may
+// write (reading a card needs no more), then the computer-folder source. Returns the number of
+// sources.
 int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes);
 
 // The source a path opens: a card only when the path is exactly its root (case-sensitive, the

@@ -126,6 +126,38 @@ TEST_F(SourceListTest, LyfsImageAnOrdinaryUserMayOnlyReadIsOffered) {
   EXPECT_TRUE(*offered);
 }
 
+TEST_F(SourceListTest, SettingsListOnlyCardsWhoseDiskOpensForWriting) {
+  // The folder must let an ordinary user reach the files, so that only their modes decide.
+  fs::permissions(dir_.path(),
+                  fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  const std::string open_image = dir_.File("open.img");
+  const std::string read_only_image = dir_.File("read-only.img");
+  test::WriteFile(open_image, std::string(4096, '\0'));
+  test::WriteFile(read_only_image, std::string(4096, '\0'));
+  ::chmod(open_image.c_str(), 0666);
+  ::chmod(read_only_image.c_str(), 0444);
+
+  const auto open_as_user = test::AsOrdinaryUser([&] { return CanOpenForWriting(open_image); });
+  const auto locked_as_user =
+      test::AsOrdinaryUser([&] { return CanOpenForWriting(read_only_image); });
+  if (!open_as_user || !locked_as_user) GTEST_SKIP() << "cannot run as an ordinary user here";
+  EXPECT_TRUE(*open_as_user);
+  EXPECT_FALSE(*locked_as_user);
+
+  // Nothing that is not a disk or an image passes, even when it opens for writing.
+  EXPECT_FALSE(CanOpenForWriting(dir_.path().string()));
+  EXPECT_FALSE(CanOpenForWriting("/dev/null"));
+  EXPECT_FALSE(CanOpenForWriting(dir_.File("missing.img")));
+
+  platform::SimulatedVolumeProvider volumes;
+  volumes.Insert(Removable("/media/a/", open_image));
+  volumes.Insert(Removable("/media/b/", read_only_image));
+  const auto writable = [&](const std::string& path) { return path == open_image; };
+  const std::vector<CardVolume> cards = ListCardVolumes(volumes, writable);
+  ASSERT_EQ(cards.size(), 1u);
+  EXPECT_EQ(cards[0].source.root, "/media/a/");
+}
+
 TEST_F(SourceListTest, OnlyACardsExactRootOpensTheCard) {
   catalogue_.SetSources({Source("/media/CARD/", SourceKind::kFatCard),
                          Source("/media/LYFS/", SourceKind::kLyfsCard),
