@@ -27,5 +27,7 @@ int SettingsCommand(const Words& words);  // settings rewrite IN OUT --model N |
 int ClockCommand(const Words& words);     // clock write FILE YYYY MM DD hh mm ss | clock read FILE
 // render gauge --speed KMH --out F | render gsensor FILE --size WxH --out F
 int RenderCommand(const Words& words);
+int SnapshotCommand(const Words& words);     // snapshot RECORDING --at MS --folder DIR ...
+int ReportCommand(const Words& words);       // report RECORDING --at MS ... --pdf OUT.pdf
 
 }  // namespace vantrel::cli

@@ -21,16 +21,15 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "headless_graph.h"
 #include "platform/audio_output_device.h"
 #include "playback/card_source.h"
 #include "playback/channel_stream.h"
 #include "playback/decoder_settings.h"
 #include "playback/graph_codes.h"
 #include "playback/jpeg_file.h"
-#include "playback/media_graph.h"
 #include "playback/media_time.h"
 #include "playback/null_audio_output.h"
-#include "playback/null_video_sink.h"
 #include "playback/picture_converter.h"
 
 namespace vantrel::cli {
@@ -55,23 +54,6 @@ std::unique_ptr<AudioOutput> SoundDevice() {
   }
   return std::make_unique<NullAudioOutput>(SteadyTimeSource());
 }
-
-// A graph with two windows that show nothing, the recording opened in it.
-struct HeadlessGraph {
-  explicit HeadlessGraph(AudioOutputFactory sound = nullptr)
-      : components(sound ? StandardGraphComponents(std::move(sound))
-                         : StandardGraphComponents(false)) {}
-
-  StandardGraphComponents components;
-  NullVideoSink front;
-  NullVideoSink rear;
-  MediaGraph graph{components, nullptr};
-
-  bool Open(const std::string& path) {
-    graph.AttachWindows(&front, &rear);
-    return graph.OpenRecording(path, kFileSourceDevice, kFileSourceValue);
-  }
-};
 
 }  // namespace
 

@@ -15,7 +15,8 @@ struct Subcommand {
 };
 
 const Subcommand kSubcommands[] = {
-    {"options", vantrel::cli::OptionsCommand, "options read FILE | options write FILE [KEY=VALUE...]"},
+    {"options", vantrel::cli::OptionsCommand,
+     "options read FILE | options write FILE [KEY=VALUE...]"},
     {"text", vantrel::cli::TextCommand, "text ID [--language N]"},
     {"scan", vantrel::cli::ScanCommand,
      "scan [--kind K] [--language N] ITEM... | scan --source INDEX [--cards FILE] [--kind K]"
@@ -34,6 +35,11 @@ const Subcommand kSubcommands[] = {
      "grab FILE --at MS [--channel 1|2] [--brightness N] [--mirror] --out OUT.jpg"},
     {"play", vantrel::cli::PlayCommand, "play FILE [--rate R] [--for MS]"},
     {"bench-decode", vantrel::cli::BenchDecodeCommand, "bench-decode FILE"},
+    {"snapshot", vantrel::cli::SnapshotCommand,
+     "snapshot RECORDING --at MS --folder DIR [--now \"YYYY-MM-DD hh:mm:ss.mmm\"]"},
+    {"report", vantrel::cli::ReportCommand,
+     "report RECORDING --at MS --model N --language L --pdf OUT.pdf"
+     " [--now \"YYYY-MM-DD hh:mm:ss\"]"},
     {"settings", vantrel::cli::SettingsCommand,
      "settings rewrite IN OUT --model N | settings show FILE --model N"},
     {"clock", vantrel::cli::ClockCommand, "clock write FILE YYYY MM DD hh mm ss | clock read FILE"},

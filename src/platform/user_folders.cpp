@@ -31,6 +31,11 @@ std::string DocumentsFolder() {
   return WithoutTrailingSlashes(QFile::encodeName(folder).toStdString());
 }
 
+std::string DesktopFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+  return WithoutTrailingSlashes(QFile::encodeName(folder).toStdString());
+}
+
 std::string UserDataFolder() {
   std::string base = AbsoluteEnvironmentPath("XDG_DATA_HOME");
   if (base.empty()) {

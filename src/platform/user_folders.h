@@ -9,6 +9,9 @@ namespace vantrel::platform {
 // empty when the system names none. The folder may not exist.
 std::string DocumentsFolder();
 
+// The user's desktop folder (XDG_DESKTOP_DIR, else ~/Desktop), the same way.
+std::string DesktopFolder();
+
 // Where the viewer keeps its files when it cannot keep them beside itself:
 // $XDG_DATA_HOME/vantrel-viewer, else ~/.local/share/vantrel-viewer; empty without a home.
 // Not created here.

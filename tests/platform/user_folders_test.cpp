@@ -47,10 +47,13 @@ class UserFoldersTest : public ::testing::Test {
 
 TEST_F(UserFoldersTest, DocumentsFolderFollowsHomeAndTheUsersDirectoryNames) {
   EXPECT_EQ(DocumentsFolder(), home() + "/Documents");
+  EXPECT_EQ(DesktopFolder(), home() + "/Desktop");
 
   ASSERT_TRUE(test::WriteFile(home_.path() / ".config" / "user-dirs.dirs",
-                              "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n"));
+                              "XDG_DOCUMENTS_DIR=\"$HOME/Papers\"\n"
+                              "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"));
   EXPECT_EQ(DocumentsFolder(), home() + "/Papers");
+  EXPECT_EQ(DesktopFolder(), home() + "/Schreibtisch");
 
   // Asked again with another home: nothing of the first answer is kept.
   test::TempDir other;

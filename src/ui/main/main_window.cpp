@@ -141,6 +141,9 @@ CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::Volum
   list_->SetUp(LanguageIndex());
   CreatePlayback(playback);
   loading_ = std::make_unique<SourceLoading>(*this, volumes_, timings, std::move(picker));
+  output_ = std::make_unique<OutputCommands>(OutputHost{
+      this, *playback_, [this]() -> const MediaGraph* { return controller_->graph(); }, catalogue_,
+      *list_, options_, [this]() -> UserMessages& { return *messages_; }, ProcessTelemetryStore()});
   ConnectControls();
   SetInitialState();
   // The surfaces are placed for the first layout; they show once a recording plays.
@@ -262,18 +265,16 @@ void CRecboxViewerDlg::OnCommand(int id) {
       loading_->OpenCommand();
       break;
     case button_id::kSaveCopy:
-      // Only a card read through the recorder's own file system offers a copy; the copy itself
-      // comes with saving and printing recordings.
-      if (catalogue_.open_source_kind() != SourceKind::kLyfsCard) return;
+      output_->SaveCopy();
       break;
     case button_id::kCapture:
-      // Snapshots of the playing picture come with the snapshot feature.
+      output_->Capture();
       break;
     case button_id::kLayoutToggle:
       ToggleLayout();
       break;
     case button_id::kPrint:
-      // The printed report comes with saving and printing recordings.
+      output_->Print();
       break;
     case button_id::kSetting:
       RunSettings();

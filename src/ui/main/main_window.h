@@ -25,6 +25,7 @@
 #include "ui/main/filter_button_group.h"
 #include "ui/main/key_table.h"
 #include "ui/main/main_layout.h"
+#include "ui/main/output_commands.h"
 #include "ui/main/source_loading.h"
 #include "ui/main/window_frame.h"
 #include "ui/settings/setting_dialog.h"
@@ -112,6 +113,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   SourceLoading& source_loading() { return *loading_; }
   FilterButtonGroup& filter_buttons() { return *filter_buttons_; }
   PlaybackController& controller() { return *controller_; }
+  // Capture, Save copy and Print; their dialogs and the map's picture are set through it.
+  OutputCommands& output() { return *output_; }
   const WindowPlaybackView& playback_view() const { return *view_; }
   CZoomDlg* zoom_window() const { return zoom_; }
   CFullDlg* full_window() const { return full_; }
@@ -207,6 +210,7 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CFullDlg* full_ = nullptr;
   std::unique_ptr<FilterButtonGroup> filter_buttons_;
   std::unique_ptr<SourceLoading> loading_;
+  std::unique_ptr<OutputCommands> output_;
   SettingDialogServices setting_services_;
   int volume_listener_ = 0;
 
