@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "number_words.h"
@@ -30,6 +31,12 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
   const auto found = options_.find(name);
   if (found == options_.end()) return std::nullopt;
   return found->second;
+}
+
+long long Arguments::Integer(const std::string& name, long long fallback) const {
+  const auto text = Value(name);
+  if (!text) return fallback;
+  return WholeNumber(*text, LLONG_MIN, LLONG_MAX).value_or(fallback);
 }
 
 namespace {

@@ -19,6 +19,9 @@ class Arguments {
   const std::vector<std::string>& positional() const { return positional_; }
   bool Has(const std::string& name) const { return options_.count(name) != 0; }
   std::optional<std::string> Value(const std::string& name) const;
+  // The option's value read as a decimal integer; fallback when absent or not a number. For an
+  // option a user types, Whole is the one to use: it refuses what is not a number.
+  long long Integer(const std::string& name, long long fallback) const;
   // The option's number, strictly read: true when the option is absent (*value untouched) or
   // its whole value is a number in [low, high]; else false with *problem saying what it takes.
   bool Whole(const std::string& name, long long low, long long high, long long* value,
