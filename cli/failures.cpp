@@ -27,6 +27,11 @@ bool InputReadable(const std::string& command, const std::string& path, files::I
   return false;
 }
 
+std::string CannotRead(const std::string& path) {
+  const std::string problem = files::InputProblem(path);
+  return "cannot read " + path + (problem.empty() ? "" : ": " + problem);
+}
+
 bool RecordingReadable(const std::string& command, const std::string& path) {
   if (!InputReadable(command, path)) return false;
   const std::unique_ptr<avi::FileByteSource> source = avi::FileByteSource::Open(path);

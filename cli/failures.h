@@ -25,6 +25,10 @@ bool InputReadable(const std::string& command, const std::string& path,
 // with Failure's line saying why not; false when refused.
 bool RecordingReadable(const std::string& command, const std::string& path);
 
+// "cannot read PATH: REASON", the reason the system's or the file's kind, for a file a library
+// could not read.
+std::string CannotRead(const std::string& path);
+
 // Checked before anything is written: an output that leads to one of the inputs (through a
 // link or not) is refused with Failure's line naming both. False when refused.
 bool OutputNotAnInput(const std::string& command, const std::string& output,

@@ -25,6 +25,8 @@ const std::vector<std::vector<std::string>> kReaders = {
     {"play", "IN", "--for", "0"},
     {"bench-decode", "IN"},
     {"options", "read", "IN"},
+    {"settings", "show", "IN", "--model", "0"},
+    {"clock", "read", "IN"},
 };
 
 void ExpectEveryReaderRefuses(const std::string& input, const std::string& why) {

@@ -48,6 +48,7 @@ TEST(SameFileOutput, EveryWritingCommandRefusesToWriteOverItsInput) {
   ExpectInputKept(files.recording, {"repair", files.recording, "IN", "OUT", "--audio-less", "1",
                                     "--riff-size", "0"});
   ExpectInputKept(files.recording, {"grab", "IN", "--at", "0", "--out", "OUT"});
+  ExpectInputKept(files.recording, {"settings", "rewrite", "IN", "OUT", "--model", "0"});
 }
 
 TEST(SameFileOutput, ExportRefusesToAppendToItsInput) {

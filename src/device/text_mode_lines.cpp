@@ -1,0 +1,51 @@
+#include "device/text_mode_lines.h"
+
+#include <stdio.h>
+#include <unistd.h>
+
+#include "files/input_file.h"
+
+namespace vantrel::device {
+
+namespace {
+
+// A fifo or a device on the card is no settings file: refused rather than waited on.
+std::FILE* OpenRegularFile(const std::string& path) {
+  std::string why;
+  const int descriptor = files::OpenInput(path, files::InputKind::kRegularFile, &why);
+  if (descriptor < 0) return nullptr;
+  std::FILE* const file = ::fdopen(descriptor, "rb");
+  if (file == nullptr) ::close(descriptor);
+  return file;
+}
+
+}  // namespace
+
+TextModeLines::TextModeLines(const std::string& path) : file_(OpenRegularFile(path)) {}
+
+bool TextModeLines::Next(std::string& line) {
+  line.clear();
+  if (!file_) return false;
+  std::FILE* const file = file_.get();
+  bool read_any = false;
+  while (line.size() < kTextModeReadBytes) {
+    int c = std::fgetc(file);
+    if (c == EOF) break;
+    read_any = true;
+    if (c == '\r') {
+      const int next = std::fgetc(file);
+      if (next == '\n') {
+        c = '\n';
+      } else if (next != EOF) {
+        std::ungetc(next, file);
+      }
+    }
+    line.push_back(static_cast<char>(c));
+    if (c == '\n') break;
+  }
+  const size_t nul = line.find('\0');
+  if (nul != std::string::npos) line.resize(nul);
+  return read_any;
+}
+
+}  // namespace vantrel::device
