@@ -39,6 +39,7 @@ TEST(Arguments, BadNumbersAreUsageErrors) {
       {{"repair", rec, rec, out, "--audio-less", "0", "--riff-size", "VALUE"},
        {"-1", "4294967296"}},
       {{"options", "write", out, "PLAY_VALUE=VALUE"}, {"2147483648", "5s"}},
+      {{"render", "gauge", "--speed", "VALUE", "--out", out}, {"inf", "1e999", ""}},
   };
   for (const Option& option : options) {
     std::vector<std::string> bad = not_numbers;
@@ -81,7 +82,7 @@ TEST(Arguments, HelpVersionAndUsageFollowTheConventions) {
   // Every subcommand answers its own --help, repair too, which the launcher runs itself.
   for (const std::string subcommand :
        {"options", "text", "scan", "sources", "probe", "telemetry", "parse-gps", "export", "lyfs",
-        "repair", "grab", "play", "bench-decode"}) {
+        "repair", "grab", "play", "bench-decode", "settings", "clock", "render"}) {
     const ProgramRun help = Cli({subcommand, "--help"});
     EXPECT_EQ(help.exit_code, 0) << subcommand;
     EXPECT_EQ(help.output.rfind("usage: vantrel-cli " + subcommand, 0), 0u) << help.output;

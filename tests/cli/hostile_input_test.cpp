@@ -27,6 +27,7 @@ const std::vector<std::vector<std::string>> kReaders = {
     {"options", "read", "IN"},
     {"settings", "show", "IN", "--model", "0"},
     {"clock", "read", "IN"},
+    {"render", "gsensor", "IN", "--size", "10x10", "--out", "OUT"},
 };
 
 void ExpectEveryReaderRefuses(const std::string& input, const std::string& why) {

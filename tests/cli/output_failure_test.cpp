@@ -19,6 +19,8 @@ std::vector<std::vector<std::string>> Writers() {
       {"lyfs", "get", files.card, files.card_file, "OUT"},
       {"repair", files.interrupted, "OUT"},
       {"grab", files.recording, "--at", "0", "--out", "OUT"},
+      {"render", "gauge", "--speed", "50", "--out", "OUT"},
+      {"render", "gsensor", files.recording, "--size", "10x10", "--out", "OUT"},
   };
 }
 

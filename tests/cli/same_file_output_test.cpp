@@ -49,6 +49,7 @@ TEST(SameFileOutput, EveryWritingCommandRefusesToWriteOverItsInput) {
                                     "--riff-size", "0"});
   ExpectInputKept(files.recording, {"grab", "IN", "--at", "0", "--out", "OUT"});
   ExpectInputKept(files.recording, {"settings", "rewrite", "IN", "OUT", "--model", "0"});
+  ExpectInputKept(files.recording, {"render", "gsensor", "IN", "--size", "10x10", "--out", "OUT"});
 }
 
 TEST(SameFileOutput, ExportRefusesToAppendToItsInput) {
