@@ -176,6 +176,13 @@ int Info(const Words& words) {
   return 0;
 }
 
+// The library's word on the card: it can be read but not written.
+bool WriteProtected(const std::string& card) {
+  uint8_t info[LYFS_MASTER_INFO_SIZE] = {};
+  return QX_LyFS_Get_Master_Device_Info(card.c_str(), info) == LYFS_OK &&
+         (lyfs::Load32(info + 8) & 1) != 0;
+}
+
 int Format(const Words& words) {
   const Arguments arguments(words, {"model", "sd-allocation"});
   const auto model = arguments.Value("model");
@@ -188,12 +195,17 @@ int Format(const Words& words) {
   if (!arguments.Whole("sd-allocation", INT32_MIN, INT32_MAX, &sd_allocation, &problem)) {
     return UsageError("lyfs", problem, kUsage);
   }
-  const int code = device::LyfsPartitionFormat(arguments.positional()[0], *model,
-                                               static_cast<int>(sd_allocation));
+  const std::string& card = arguments.positional()[0];
+  const int code = device::LyfsPartitionFormat(card, *model, static_cast<int>(sd_allocation));
   std::printf("result\t%d\n", code);
   if (code == device::kLyfsFormatDone) return 0;
-  return Failure("lyfs", "format " + arguments.positional()[0] + ": failed with result " +
-                             std::to_string(code));
+  if (WriteProtected(card)) {
+    return Failure("lyfs",
+                   "format " + card +
+                       ": the card cannot be written: it is write-protected (its lock switch) or "
+                       "this user may not write its disk");
+  }
+  return Failure("lyfs", "format " + card + ": failed with result " + std::to_string(code));
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 // list (a card read whole, or the computer's folders and files given).
 #include <cstdint>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "arguments.h"
+#include "catalogue/card_access.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/kind_text.h"
 #include "catalogue/open_source.h"
@@ -14,6 +17,7 @@
 #include "catalogue/source_list.h"
 #include "commands.h"
 #include "failures.h"
+#include "platform/udisks_disk_access.h"
 #include "source_scan.h"
 
 namespace vantrel::cli {
@@ -43,14 +47,22 @@ void PrintRows(const RecordingCatalogue& catalogue, const RowTable& rows) {
 }
 
 // The source list of the volumes, then the source's scan as the Open command runs it (the items
-// are the picked ones of the computer-folder source). False, with *why, when the scan fails or
-// the card description cannot be read.
-bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index,
+// are the picked ones of the computer-folder source); a card's disk this user may not open is
+// asked of udisks2, and when that is refused too *why says which access is missing. False, with
+// *why, when the scan fails or the card description cannot be read.
+bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index, int language,
                 std::string* why) {
   const auto volumes = OpenVolumes(arguments.Value("cards"), why);
   if (!volumes) return false;
   EnumerateSources(catalogue, *volumes);
-  return OpenSource(catalogue, index, arguments.positional(), ItemOrigin::kPicked);
+  CardAccess card_access(std::make_unique<platform::UdisksDiskAccess>());
+  if (OpenSource(catalogue, index, arguments.positional(), ItemOrigin::kPicked)) return true;
+  const SourceRecord* card = catalogue.SourceAt(index);
+  if (card && card->kind == SourceKind::kLyfsCard && CardDiskRefused(card->device_path)) {
+    const std::optional<std::string> message = DiskAccessMessage(language, card->device_path);
+    if (message) *why = *message;
+  }
+  return false;
 }
 
 }  // namespace
@@ -73,10 +85,11 @@ int ScanCommand(const Words& words) {
 
   RecordingCatalogue catalogue;
   SetUpCatalogue(catalogue);
+  const int language_index = arguments.Has("language") ? static_cast<int>(language) : 0;
   bool scanned = false;
   std::string why = "a given item is missing, or no recording was found";
   if (from_source) {
-    scanned = ScanSource(catalogue, arguments, static_cast<int>(source), &why);
+    scanned = ScanSource(catalogue, arguments, static_cast<int>(source), language_index, &why);
   } else {
     catalogue.set_open_source_kind(SourceKind::kComputerFolder);
     scanned = ScanPickedItems(catalogue, arguments.positional());
@@ -84,8 +97,7 @@ int ScanCommand(const Words& words) {
   }
 
   RowTable rows;
-  const TextLookup texts =
-      LanguageTextLookup(arguments.Has("language") ? static_cast<int>(language) : 0);
+  const TextLookup texts = LanguageTextLookup(language_index);
   if (arguments.Has("kind")) {
     catalogue.FillByKind(rows, static_cast<RecordingKind>(kind), texts);
   } else {
