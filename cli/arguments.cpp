@@ -1,6 +1,9 @@
 #include "arguments.h"
 
-#include <charconv>
+#include <climits>
+#include <cstdio>
+
+#include "number_words.h"
 
 namespace vantrel::cli {
 
@@ -33,19 +36,45 @@ std::optional<std::string> Arguments::Value(const std::string& name) const {
 long long Arguments::Integer(const std::string& name, long long fallback) const {
   const auto text = Value(name);
   if (!text) return fallback;
-  long long value = 0;
-  const char* end = text->data() + text->size();
-  const auto [ptr, ec] = std::from_chars(text->data(), end, value);
-  if (ec != std::errc() || ptr != end) return fallback;
-  return value;
+  return WholeNumber(*text, LLONG_MIN, LLONG_MAX).value_or(fallback);
 }
 
-std::optional<long long> WholeNumber(const std::string& word) {
-  long long value = 0;
-  const char* const end = word.data() + word.size();
-  const auto [stop, error] = std::from_chars(word.data(), end, value);
-  if (word.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
+namespace {
+
+template <typename Number, typename Parse>
+bool ReadNumber(const std::optional<std::string>& text, const std::string& name, Number low,
+                Number high, const std::string& range, Number* value, std::string* problem,
+                Parse parse) {
+  if (!text) return true;
+  const std::optional<Number> number = parse(*text, low, high);
+  if (!number) {
+    *problem = "--" + name + " needs " + range + ", not \"" + *text + "\"";
+    return false;
+  }
+  *value = *number;
+  return true;
+}
+
+std::string RealText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
+}  // namespace
+
+bool Arguments::Whole(const std::string& name, long long low, long long high, long long* value,
+                      std::string* problem) const {
+  return ReadNumber(Value(name), name, low, high,
+                    "a whole number from " + std::to_string(low) + " to " + std::to_string(high),
+                    value, problem, WholeNumber);
+}
+
+bool Arguments::Finite(const std::string& name, double low, double high, double* value,
+                       std::string* problem) const {
+  return ReadNumber(Value(name), name, low, high,
+                    "a number from " + RealText(low) + " to " + RealText(high), value, problem,
+                    FiniteNumber);
 }
 
 }  // namespace vantrel::cli

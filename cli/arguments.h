@@ -19,8 +19,15 @@ class Arguments {
   const std::vector<std::string>& positional() const { return positional_; }
   bool Has(const std::string& name) const { return options_.count(name) != 0; }
   std::optional<std::string> Value(const std::string& name) const;
-  // The option's value read as a decimal integer; fallback when absent or not a number.
+  // The option's value read as a decimal integer; fallback when absent or not a number. For an
+  // option a user types, Whole is the one to use: it refuses what is not a number.
   long long Integer(const std::string& name, long long fallback) const;
+  // The option's number, strictly read: true when the option is absent (*value untouched) or
+  // its whole value is a number in [low, high]; else false with *problem saying what it takes.
+  bool Whole(const std::string& name, long long low, long long high, long long* value,
+             std::string* problem) const;
+  bool Finite(const std::string& name, double low, double high, double* value,
+              std::string* problem) const;
   // Empty when the words were well formed, else what was wrong (for a usage message).
   const std::string& error() const { return error_; }
 
@@ -29,8 +36,5 @@ class Arguments {
   std::map<std::string, std::string> options_;
   std::string error_;
 };
-
-// A word that is wholly a decimal integer (an optional "-" and digits); none for anything else.
-std::optional<long long> WholeNumber(const std::string& word);
 
 }  // namespace vantrel::cli

@@ -1,5 +1,6 @@
 // clock write FILE YYYY MM DD hh mm ss | clock read FILE: the recorder's clock file "time.cfg"
 // as the settings dialog's six clock lists write and read it.
+#include <climits>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -7,6 +8,9 @@
 #include "arguments.h"
 #include "commands.h"
 #include "device/clock_file.h"
+#include "failures.h"
+#include "files/input_file.h"
+#include "number_words.h"
 
 namespace vantrel::cli {
 
@@ -25,7 +29,7 @@ int Write(const Words& words) {
   for (int list = 0; list < device::kClockListCount; ++list) {
     const std::string& word = words[static_cast<size_t>(list) + 2];
     // A number, so "5" is the month entry "05".
-    const std::optional<long long> number = WholeNumber(word);
+    const std::optional<long long> number = WholeNumber(word, LLONG_MIN, LLONG_MAX);
     const int index =
         number ? device::ClockEntryOfValue(static_cast<device::ClockList>(list), *number) : -1;
     if (index < 0) {
@@ -43,7 +47,7 @@ int Write(const Words& words) {
 
 int Read(const std::string& path) {
   device::ClockSelection clock;
-  const bool read = device::ReadClockFile(path, clock);
+  const bool read = files::InputProblem(path).empty() && device::ReadClockFile(path, clock);
   std::string line;
   for (int list = 0; list < device::kClockListCount; ++list) {
     const std::string text = device::ClockEntryText(static_cast<device::ClockList>(list),
@@ -52,7 +56,7 @@ int Read(const std::string& path) {
     line += text.empty() ? "-" : text;
   }
   std::printf("%s\n", line.c_str());
-  return read ? 0 : 1;
+  return read ? 0 : Failure("clock", CannotRead(path));
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 //     decodes every picture of every channel as fast as it can, scaled to 960x540 BGRA, and
 //     prints frames and fps.
 #include <chrono>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <thread>
@@ -22,6 +22,8 @@
 #include "arguments.h"
 #include "commands.h"
 #include "headless_graph.h"
+#include "failures.h"
+#include "files/replacing_file.h"
 #include "platform/audio_output_device.h"
 #include "playback/card_source.h"
 #include "playback/channel_stream.h"
@@ -40,10 +42,10 @@ constexpr int kBenchHeight = 540;
 // How often the headless player looks whether the time is up.
 constexpr auto kWatchTick = std::chrono::milliseconds(20);
 
-int Usage(const char* command, const char* why, const char* usage) {
-  std::fprintf(stderr, "vantrel-cli %s: %s\nusage: vantrel-cli %s\n", command, why, usage);
-  return 2;
-}
+// The rates the viewer's rate slider offers.
+constexpr double kSlowestRate = 0.1;
+constexpr double kFastestRate = 4.0;
+constexpr int kBrightestOffset = 255;
 
 // The sound card when the machine has one that opens, else a device that plays silently.
 std::unique_ptr<AudioOutput> SoundDevice() {
@@ -61,27 +63,38 @@ int GrabCommand(const Words& words) {
   constexpr char kUsage[] =
       "grab FILE --at MS [--channel 1|2] [--brightness N] [--mirror] --out OUT.jpg";
   const Arguments args(words, {"at", "channel", "brightness", "out"});
-  if (!args.error().empty()) return Usage("grab", args.error().c_str(), kUsage);
+  if (!args.error().empty()) return UsageError("grab", args.error(), kUsage);
   if (args.positional().size() != 1 || !args.Value("out") || !args.Value("at")) {
-    return Usage("grab", "FILE, --at and --out are needed", kUsage);
+    return UsageError("grab", "FILE, --at and --out are needed", kUsage);
   }
-  const long long at = args.Integer("at", -1);
-  const long long channel = args.Integer("channel", 1);
-  if (at < 0 || at > INT32_MAX) return Usage("grab", "--at takes milliseconds", kUsage);
-  if (channel != 1 && channel != 2) return Usage("grab", "--channel takes 1 or 2", kUsage);
+  long long at = 0;
+  long long channel = 1;
+  long long brightness = 0;
+  std::string problem;
+  if (!args.Whole("at", 0, INT32_MAX, &at, &problem) ||
+      !args.Whole("channel", 1, 2, &channel, &problem) ||
+      !args.Whole("brightness", -kBrightestOffset, kBrightestOffset, &brightness, &problem)) {
+    return UsageError("grab", problem, kUsage);
+  }
+  const std::string& file = args.positional()[0];
+  const std::string output = *args.Value("out");
+  if (!RecordingReadable("grab", file) || !OutputNotAnInput("grab", output, {file})) return 1;
+  files::ReplacingFile picture(output);
+  if (!picture.is_open()) return Failure("grab", picture.error());
 
   HeadlessGraph headless;
-  if (!headless.Open(args.positional()[0])) {
-    std::fprintf(stderr, "vantrel-cli grab: cannot open %s\n", args.positional()[0].c_str());
-    return 1;
-  }
+  if (!headless.Open(file)) return Failure("grab", "cannot open " + file + " as a recording");
   MediaGraph& graph = headless.graph;
+  const int duration_ms = graph.DurationMs();
+  if (at > duration_ms) {
+    return Failure("grab", "--at " + std::to_string(at) + " is past the end of " + file + " (" +
+                               std::to_string(duration_ms) + " ms)");
+  }
   graph.Seek(static_cast<int>(at));
   const int ch = static_cast<int>(channel);
   if (args.Has("brightness")) {
     graph.SetDecoderParameter(ch, kParamAdjustEnabled, 1);
-    graph.SetDecoderParameter(ch, kParamBrightnessOffset,
-                              static_cast<int>(args.Integer("brightness", 0)));
+    graph.SetDecoderParameter(ch, kParamBrightnessOffset, static_cast<int>(brightness));
   }
   if (args.Has("mirror")) {
     graph.SetDecoderParameter(ch, kParamOrientationEnabled, 1);
@@ -89,35 +102,39 @@ int GrabCommand(const Words& words) {
   }
   ChannelImage image;
   if (!graph.CaptureChannelImage(ch - 1, &image) || image.pixels.empty()) {
-    std::fprintf(stderr, "vantrel-cli grab: channel %d has no picture at %lld ms\n", ch, at);
-    return 1;
+    return Failure("grab", "channel " + std::to_string(ch) + " has no picture at " +
+                               std::to_string(at) + " ms");
   }
-  if (!WriteJpegFile(image, *args.Value("out"))) {
-    std::fprintf(stderr, "vantrel-cli grab: cannot write %s\n", args.Value("out")->c_str());
-    return 1;
+  if (!WriteJpegFile(image, picture.temporary_path())) {
+    return Failure("grab", "cannot write " + output);
   }
-  return 0;
+  return picture.Commit() ? 0 : Failure("grab", picture.error());
 }
 
 int PlayCommand(const Words& words) {
   constexpr char kUsage[] = "play FILE [--rate R] [--for MS] [--sound]";
   const Arguments args(words, {"rate", "for"});
-  if (!args.error().empty()) return Usage("play", args.error().c_str(), kUsage);
-  if (args.positional().size() != 1) return Usage("play", "one FILE is needed", kUsage);
-  const float rate = args.Value("rate") ? std::strtof(args.Value("rate")->c_str(), nullptr) : 1;
-  const long long for_ms = args.Integer("for", -1);
+  if (!args.error().empty()) return UsageError("play", args.error(), kUsage);
+  if (args.positional().size() != 1) return UsageError("play", "one FILE is needed", kUsage);
+  double rate = 1;
+  long long for_ms = -1;  // to the end
+  std::string problem;
+  if (!args.Finite("rate", kSlowestRate, kFastestRate, &rate, &problem) ||
+      !args.Whole("for", 0, INT32_MAX, &for_ms, &problem)) {
+    return UsageError("play", problem, kUsage);
+  }
+  if (!RecordingReadable("play", args.positional()[0])) return 1;
 
   const bool sound = args.Has("sound");
   std::optional<platform::AudioHost> audio_host;
   if (sound) audio_host.emplace();
   HeadlessGraph headless(sound ? AudioOutputFactory(SoundDevice) : nullptr);
   if (!headless.Open(args.positional()[0])) {
-    std::fprintf(stderr, "vantrel-cli play: cannot open %s\n", args.positional()[0].c_str());
-    return 1;
+    return Failure("play", "cannot open " + args.positional()[0] + " as a recording");
   }
   MediaGraph& graph = headless.graph;
   const PlaybackEngine* engine = graph.player()->engine();
-  graph.SetPlaybackRate(rate);
+  graph.SetPlaybackRate(static_cast<float>(rate));
   graph.Seek(0);
   graph.Run();
   // The engine's own threads play; this one only watches for the end.
@@ -146,13 +163,12 @@ int PlayCommand(const Words& words) {
 int BenchDecodeCommand(const Words& words) {
   const Arguments args(words, {});
   if (!args.error().empty() || args.positional().size() != 1) {
-    return Usage("bench-decode", "one FILE is needed", "bench-decode FILE");
+    return UsageError("bench-decode", "one FILE is needed", "bench-decode FILE");
   }
+  if (!RecordingReadable("bench-decode", args.positional()[0])) return 1;
   auto splitter = MakeRecordingSplitter();
   if (!splitter->Load(args.positional()[0])) {
-    std::fprintf(stderr, "vantrel-cli bench-decode: cannot open %s\n",
-                 args.positional()[0].c_str());
-    return 1;
+    return Failure("bench-decode", "cannot open " + args.positional()[0] + " as a recording");
   }
   const auto started = std::chrono::steady_clock::now();
   uint64_t frames = 0;

@@ -28,7 +28,10 @@ std::string FullProgram(const char* run_as) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], "repair") == 0) {
+  // Help is the full program's: it knows every subcommand's usage.
+  bool help = false;
+  for (int i = 2; i < argc; ++i) help = help || std::strcmp(argv[i], "--help") == 0;
+  if (argc >= 2 && std::strcmp(argv[1], "repair") == 0 && !help) {
     return vantrel::cli::RepairCommand(std::vector<std::string>(argv + 2, argv + argc));
   }
   const std::string full = FullProgram(argc > 0 ? argv[0] : "");

@@ -8,6 +8,7 @@
 //                                 every used table entry (i from 1, type as two hex digits)
 //   format DEVICE --model TEXT [--sd-allocation N]    result<TAB>code
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,8 @@
 #include "commands.h"
 #include "device/lyfs_folder_split.h"
 #include "device/lyfs_partition_format.h"
+#include "failures.h"
+#include "files/replacing_file.h"
 #include "lyfs/byte_io.h"
 #include "lyfs/device_opener.h"
 #include "lyfs/file_access.h"
@@ -31,12 +34,20 @@
 namespace vantrel::cli {
 namespace {
 
+constexpr char kUsage[] =
+    "lyfs ls DEVICE [DIR...] | get DEVICE /DIR/NAME OUT | put DEVICE DIR FILE... | info DEVICE |"
+    " format DEVICE --model TEXT [--sd-allocation N]";
 const char* const kCardDirectories[] = {"NORMAL", "INFINITE", "EVENT", "PARKING"};
 constexpr int kReadBlock = 262144;
 
 int Fail(const std::string& what, int result) {
-  std::fprintf(stderr, "vantrel-cli: lyfs %s: %s\n", what.c_str(), lyfs::ResultText(result));
-  return 1;
+  return Failure("lyfs", what + ": " + lyfs::ResultText(result));
+}
+
+// The device is checked first, so that a path that is wrong, a fifo or a folder is told as
+// such, with the system's reason, rather than as a device the library cannot open.
+bool DeviceReadable(const std::string& device) {
+  return InputReadable("lyfs", device, files::InputKind::kRegularFileOrBlockDevice);
 }
 
 struct ListedFile {
@@ -67,7 +78,8 @@ void ListDirectory(void* block, const std::string& directory, OnCall on_call, On
 }
 
 int List(const Words& words) {
-  if (words.empty()) return Fail("ls", LYFS_ERROR_ARGUMENT);
+  if (words.empty()) return UsageError("lyfs", "ls needs DEVICE", kUsage);
+  if (!DeviceReadable(words[0])) return 1;
   lyfs::OpenedDevice card(words[0]);
   if (card.result() != LYFS_OK) return Fail("ls " + words[0], card.result());
   std::vector<std::string> directories(words.begin() + 1, words.end());
@@ -87,11 +99,13 @@ int List(const Words& words) {
 
 int Get(const Words& words) {
   if (words.size() != 3 || words[1].size() < 2 || words[1][0] != '/') {
-    return Fail("get", LYFS_ERROR_ARGUMENT);
+    return UsageError("lyfs", "get needs DEVICE /DIR/NAME OUT", kUsage);
   }
   const std::string& path = words[1];
+  const std::string& output = words[2];
   const size_t slash = path.find('/', 1);
   if (slash == std::string::npos) return Fail("get " + path, LYFS_ERROR_ARGUMENT);
+  if (!DeviceReadable(words[0]) || !OutputNotAnInput("lyfs", output, {words[0]})) return 1;
   lyfs::OpenedDevice card(words[0]);
   if (card.result() != LYFS_OK) return Fail("get " + words[0], card.result());
   const std::string directory = path.substr(1, slash - 1);
@@ -103,26 +117,30 @@ int Get(const Words& words) {
         if (file.name == name) id = file.id;
       });
   if (id <= 0) return Fail("get " + path, LYFS_ERROR_NOT_FOUND);
+  files::ReplacingFile out(output);
+  if (!out.is_open()) return Failure("lyfs", out.error());
   const int handle = QX_LyFS_File_Open(card.block(), path.c_str(), "r", 0, 0, id);
   if (handle <= 0) return Fail("get " + path, handle);
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(words[2].c_str(), "wb"),
-                                                            &std::fclose);
   std::vector<uint8_t> buffer(kReadBlock);
   int got = 0;
-  bool written = out != nullptr;
+  bool written = true;
   while (written &&
          (got = QX_LyFS_File_Read(card.block(), buffer.data(), kReadBlock, handle)) > 0) {
-    written = std::fwrite(buffer.data(), 1, static_cast<size_t>(got), out.get()) ==
-              static_cast<size_t>(got);
+    written = out.Write(buffer.data(), static_cast<size_t>(got));
   }
   QX_LyFS_File_Close(card.block(), handle);
-  if (!written) return Fail("get " + words[2], LYFS_ERROR_DEVICE);
+  if (!written) return Failure("lyfs", out.error());
   if (got < 0) return Fail("get " + path, got);
-  return std::fflush(out.get()) == 0 ? 0 : Fail("get " + words[2], LYFS_ERROR_DEVICE);
+  return out.Commit() ? 0 : Failure("lyfs", out.error());
 }
 
 int Put(const Words& words) {
-  if (words.size() < 3) return Fail("put", LYFS_ERROR_ARGUMENT);
+  if (words.size() < 3) return UsageError("lyfs", "put needs DEVICE DIR FILE...", kUsage);
+  const Words sources(words.begin() + 2, words.end());
+  if (!DeviceReadable(words[0]) || !OutputNotAnInput("lyfs", words[0], sources)) return 1;
+  for (const std::string& source : sources) {
+    if (!InputReadable("lyfs", source)) return 1;
+  }
   lyfs::OpenedDevice card(words[0]);
   if (card.result() != LYFS_OK) return Fail("put " + words[0], card.result());
   const std::string& directory = words[1];
@@ -139,8 +157,9 @@ int Put(const Words& words) {
 }
 
 int Info(const Words& words) {
-  if (words.size() != 1) return Fail("info", LYFS_ERROR_ARGUMENT);
+  if (words.size() != 1) return UsageError("lyfs", "info needs DEVICE", kUsage);
   const std::string& path = words[0];
+  if (!DeviceReadable(path)) return 1;
   std::array<uint8_t, LYFS_MASTER_INFO_SIZE> info{};
   const int result = QX_LyFS_Get_Master_Device_Info(path.c_str(), info.data());
   if (result != LYFS_OK) return Fail("info " + path, result);
@@ -167,21 +186,26 @@ bool WriteProtected(const std::string& card) {
 int Format(const Words& words) {
   const Arguments arguments(words, {"model", "sd-allocation"});
   const auto model = arguments.Value("model");
-  if (!arguments.error().empty() || arguments.positional().size() != 1 || !model) {
-    return Fail("format", LYFS_ERROR_ARGUMENT);
+  if (!arguments.error().empty()) return UsageError("lyfs", arguments.error(), kUsage);
+  if (arguments.positional().size() != 1 || !model) {
+    return UsageError("lyfs", "format needs DEVICE and --model", kUsage);
   }
-  const int sd_allocation =
-      static_cast<int>(arguments.Integer("sd-allocation", device::kSdAllocationNotRead));
+  long long sd_allocation = device::kSdAllocationNotRead;
+  std::string problem;
+  if (!arguments.Whole("sd-allocation", INT32_MIN, INT32_MAX, &sd_allocation, &problem)) {
+    return UsageError("lyfs", problem, kUsage);
+  }
   const std::string& card = arguments.positional()[0];
-  const int code = device::LyfsPartitionFormat(card, *model, sd_allocation);
+  const int code = device::LyfsPartitionFormat(card, *model, static_cast<int>(sd_allocation));
   std::printf("result\t%d\n", code);
-  if (code != device::kLyfsFormatDone && WriteProtected(card)) {
-    std::fputs(
-        "vantrel-cli: lyfs format: the card cannot be written: it is write-protected (its lock "
-        "switch) or this user may not write its disk\n",
-        stderr);
+  if (code == device::kLyfsFormatDone) return 0;
+  if (WriteProtected(card)) {
+    return Failure("lyfs",
+                   "format " + card +
+                       ": the card cannot be written: it is write-protected (its lock switch) or "
+                       "this user may not write its disk");
   }
-  return code == device::kLyfsFormatDone ? 0 : 1;
+  return Failure("lyfs", "format " + card + ": failed with result " + std::to_string(code));
 }
 
 }  // namespace
@@ -190,7 +214,7 @@ int LyfsCommand(const Words& words) {
   QX_LyFS_Start();
   const Words rest(words.empty() ? words.end() : words.begin() + 1, words.end());
   const std::string verb = words.empty() ? "" : words[0];
-  int code = 2;
+  int code = 0;
   if (verb == "ls")
     code = List(rest);
   else if (verb == "get")
@@ -202,7 +226,8 @@ int LyfsCommand(const Words& words) {
   else if (verb == "format")
     code = Format(rest);
   else
-    std::fputs("usage: vantrel-cli lyfs ls|get|put|info|format DEVICE ...\n", stderr);
+    code = UsageError(
+        "lyfs", verb.empty() ? "expected ls, get, put, info or format" : "unknown " + verb, kUsage);
   QX_LyFS_Stop();
   return code;
 }

@@ -48,20 +48,43 @@ const Subcommand kSubcommands[] = {
      "FILE.png"},
 };
 
-int Usage() {
-  std::fputs("usage: vantrel-cli SUBCOMMAND ...\n", stderr);
-  for (const Subcommand& command : kSubcommands) std::fprintf(stderr, "  %s\n", command.usage);
-  return 2;
+// Asked for, the usage goes to standard output and is no failure; after a command line that
+// cannot be followed it goes to standard error with exit 2.
+int Usage(std::FILE* out, int code) {
+  std::fputs("usage: vantrel-cli SUBCOMMAND ...\n", out);
+  for (const Subcommand& command : kSubcommands) std::fprintf(out, "  %s\n", command.usage);
+  std::fputs("vantrel-cli SUBCOMMAND --help shows one subcommand's usage.\n", out);
+  return code;
+}
+
+bool AsksForHelp(const std::vector<std::string>& words) {
+  for (const std::string& word : words) {
+    if (word == "--help") return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
+  if (argc < 2) return Usage(stderr, 2);
+  if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+    return Usage(stdout, 0);
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::puts("vantrel-cli " VANTREL_VERSION);
+    return 0;
+  }
   for (const Subcommand& command : kSubcommands) {
     if (std::strcmp(argv[1], command.name) == 0) {
-      return command.run(std::vector<std::string>(argv + 2, argv + argc));
+      const std::vector<std::string> words(argv + 2, argv + argc);
+      if (AsksForHelp(words)) {
+        std::printf("usage: vantrel-cli %s\n", command.usage);
+        return 0;
+      }
+      return command.run(words);
     }
   }
-  return Usage();
+  std::fprintf(stderr, "vantrel-cli: unknown subcommand %s\n", argv[1]);
+  return Usage(stderr, 2);
 }

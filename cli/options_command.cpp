@@ -1,6 +1,6 @@
 // vantrel-cli options: reads the viewer's option file as the viewer does, or writes one from the
 // fresh-start values and KEY=VALUE overrides.
-#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -9,6 +9,8 @@
 #include "app/user_messages.h"
 #include "app/viewer_options.h"
 #include "commands.h"
+#include "failures.h"
+#include "number_words.h"
 
 namespace vantrel::cli {
 
@@ -35,14 +37,6 @@ void PrintOptions(const ViewerOptions& options) {
   PrintLine(kModelKey, std::to_string(options.model));
 }
 
-// Unlike the file, the command line takes a number only when the whole word is one.
-std::optional<int32_t> WholeInteger(std::string_view text) {
-  int32_t value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 // Applies one KEY=VALUE word; returns what was wrong with it, empty when it was applied.
 std::string ApplyPair(std::string_view pair, ViewerOptions& options) {
   const size_t equals = pair.find('=');
@@ -59,10 +53,11 @@ std::string ApplyPair(std::string_view pair, ViewerOptions& options) {
                          : key == kModelKey           ? &options.model
                                                       : nullptr;
   if (field == nullptr && key != kRearMirrorKey) return "unknown key: " + std::string(key);
-  const std::optional<int32_t> number = WholeInteger(value);
+  // Unlike the file, the command line takes a number only when the whole word is one.
+  const std::optional<long long> number = WholeNumber(value, INT32_MIN, INT32_MAX);
   if (!number) return "not a number: " + std::string(pair);
   if (field != nullptr) {
-    *field = *number;
+    *field = static_cast<int32_t>(*number);
   } else {
     options.rear_mirror = *number == 1;
   }
@@ -70,10 +65,11 @@ std::string ApplyPair(std::string_view pair, ViewerOptions& options) {
 }
 
 int Read(const std::string& path) {
+  if (!InputReadable("options", path)) return 1;
   ViewerOptions options;
-  const bool opened = ReadOptions(path, options);
+  if (!ReadOptions(path, options)) return Failure("options", "cannot read " + path);
   PrintOptions(options);
-  return opened ? 0 : 1;
+  return 0;
 }
 
 int Write(const Words& words) {

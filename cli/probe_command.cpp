@@ -17,6 +17,7 @@
 #include "avi/movie_scan.h"
 #include "avi/stream_chunk_id.h"
 #include "commands.h"
+#include "failures.h"
 #include "playback/media_time.h"
 #include "playback/stream_splitter.h"
 
@@ -61,16 +62,10 @@ int ProbeCommand(const Words& words) {
   if (arguments.positional().size() != 1) return ProbeUsage("expected one file");
   const std::string& path = arguments.positional()[0];
 
+  if (!RecordingReadable("probe", path)) return 1;
   auto source = avi::FileByteSource::Open(path);
-  if (!source) {
-    std::fprintf(stderr, "vantrel-cli probe: cannot read %s\n", path.c_str());
-    return 1;
-  }
-  const auto header = avi::ReadAviHeader(*source);
-  if (!header) {
-    std::fprintf(stderr, "vantrel-cli probe: %s is not a RIFF AVI file\n", path.c_str());
-    return 1;
-  }
+  const auto header = source ? avi::ReadAviHeader(*source) : std::nullopt;
+  if (!header) return Failure("probe", "cannot read " + path);
   const avi::MovieScan scan = avi::ScanMovie(*source, *header);
 
   std::printf("riff_size\t%u\n", header->riff_size);

@@ -4,14 +4,14 @@
 //   render gsensor RECORDING --size WxH --out FILE.png
 // Exit 0 when written; 1 with one line on stderr for an unreadable recording, a bad size or a
 // file that cannot be written; 2 for malformed words.
-#include <charconv>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
 #include "arguments.h"
 #include "commands.h"
+#include "failures.h"
+#include "files/replacing_file.h"
+#include "number_words.h"
 #include "telemetry/telemetry_store.h"
 #include "telemetry/widgets/telemetry_pictures.h"
 
@@ -25,40 +25,38 @@ constexpr char kUsage[] =
     "render gauge --speed KMH --out FILE.png | render gsensor RECORDING --size WxH --out FILE.png";
 constexpr int kLargestSide = 10000;
 
-int Usage(const std::string& problem) {
-  std::fprintf(stderr, "vantrel-cli render: %s\nusage: vantrel-cli %s\n", problem.c_str(), kUsage);
-  return 2;
-}
+// Far beyond any speed a recorder writes; the gauge shows what it can of it.
+constexpr double kFastestSpeed = 1e6;
 
-int Fail(const std::string& problem) {
-  std::fprintf(stderr, "vantrel-cli render: %s\n", problem.c_str());
-  return 1;
-}
+int Usage(const std::string& problem) { return UsageError("render", problem, kUsage); }
 
-std::optional<double> Number(const std::string& word) {
-  if (word.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(word.c_str(), &end);
-  if (end != word.c_str() + word.size()) return std::nullopt;
-  return value;
-}
+int Fail(const std::string& problem) { return Failure("render", problem); }
 
 std::optional<int> Side(const std::string& word) {
-  int value = 0;
-  const char* end = word.data() + word.size();
-  const auto [stop, error] = std::from_chars(word.data(), end, value);
-  if (word.empty() || error != std::errc() || stop != end) return std::nullopt;
-  if (value < 1 || value > kLargestSide) return std::nullopt;
-  return value;
+  const std::optional<long long> value = WholeNumber(word, 1, kLargestSide);
+  if (!value) return std::nullopt;
+  return static_cast<int>(*value);
+}
+
+// The picture is drawn into a temporary file beside out, which takes out's place when whole.
+template <typename Write>
+int WritePicture(const std::string& out, const Write& write) {
+  files::ReplacingFile picture(out);
+  if (!picture.is_open()) return Fail(picture.error());
+  if (!write(picture.temporary_path())) return Fail("cannot write " + out);
+  return picture.Commit() ? 0 : Fail(picture.error());
 }
 
 int RenderGauge(const Arguments& arguments) {
   if (!arguments.positional().empty()) return Usage("gauge takes no RECORDING");
-  const std::optional<double> speed = Number(arguments.Value("speed").value_or(""));
-  if (!speed) return Usage("KMH must be a number");
-  const std::string out = *arguments.Value("out");
-  if (!WriteSpeedGaugePng(*speed, out)) return Fail("cannot write " + out);
-  return 0;
+  if (!arguments.Has("speed")) return Usage("--speed KMH is needed");
+  double speed = 0;
+  std::string problem;
+  if (!arguments.Finite("speed", -kFastestSpeed, kFastestSpeed, &speed, &problem)) {
+    return Usage(problem);
+  }
+  return WritePicture(*arguments.Value("out"),
+                      [speed](const std::string& path) { return WriteSpeedGaugePng(speed, path); });
 }
 
 int RenderGsensor(const Arguments& arguments) {
@@ -73,11 +71,16 @@ int RenderGsensor(const Arguments& arguments) {
   if (!width || !height) {
     return Fail("bad size " + size + ": width and height must be 1 to 10000");
   }
-  TelemetryStore store;
-  if (!LoadRecordingTelemetry(arguments.positional()[0], store, "render")) return 1;
+  const std::string& recording = arguments.positional()[0];
   const std::string out = *arguments.Value("out");
-  if (!WriteGsensorGraphPng(store, *width, *height, out)) return Fail("cannot write " + out);
-  return 0;
+  TelemetryStore store;
+  if (!LoadRecordingTelemetry(recording, store, "render") ||
+      !OutputNotAnInput("render", out, {recording})) {
+    return 1;
+  }
+  return WritePicture(out, [&](const std::string& path) {
+    return WriteGsensorGraphPng(store, *width, *height, path);
+  });
 }
 
 }  // namespace

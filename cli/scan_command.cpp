@@ -1,7 +1,7 @@
 // vantrel-cli scan: lists the recordings of folders and files as the viewer's recording list
 // shows them after an Open from the computer; with --source, those of a source of the source
 // list (a card read whole, or the computer's folders and files given).
-#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -16,14 +16,13 @@
 #include "catalogue/row_table.h"
 #include "catalogue/source_list.h"
 #include "commands.h"
+#include "failures.h"
 #include "platform/udisks_disk_access.h"
 #include "source_scan.h"
 
 namespace vantrel::cli {
 
 namespace {
-
-constexpr long long kBadNumber = LLONG_MIN;
 
 int Usage(const std::string& problem) {
   if (!problem.empty()) std::fprintf(stderr, "vantrel-cli scan: %s\n", problem.c_str());
@@ -33,8 +32,6 @@ int Usage(const std::string& problem) {
       stderr);
   return 2;
 }
-
-bool InInt32(long long value) { return value >= INT32_MIN && value <= INT32_MAX; }
 
 void PrintRows(const RecordingCatalogue& catalogue, const RowTable& rows) {
   for (int row = 0; row < rows.RowCount(); ++row) {
@@ -51,23 +48,19 @@ void PrintRows(const RecordingCatalogue& catalogue, const RowTable& rows) {
 
 // The source list of the volumes, then the source's scan as the Open command runs it (the items
 // are the picked ones of the computer-folder source); a card's disk this user may not open is
-// asked of udisks2, and when that is refused too the message says which access is missing.
-// False when the scan fails or the card description cannot be read.
-bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index,
-                int language) {
-  std::string error;
-  const auto volumes = OpenVolumes(arguments.Value("cards"), &error);
-  if (!volumes) {
-    std::fprintf(stderr, "vantrel-cli scan: %s\n", error.c_str());
-    return false;
-  }
+// asked of udisks2, and when that is refused too *why says which access is missing. False, with
+// *why, when the scan fails or the card description cannot be read.
+bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index, int language,
+                std::string* why) {
+  const auto volumes = OpenVolumes(arguments.Value("cards"), why);
+  if (!volumes) return false;
   EnumerateSources(catalogue, *volumes);
   CardAccess card_access(std::make_unique<platform::UdisksDiskAccess>());
   if (OpenSource(catalogue, index, arguments.positional(), ItemOrigin::kPicked)) return true;
   const SourceRecord* card = catalogue.SourceAt(index);
   if (card && card->kind == SourceKind::kLyfsCard && CardDiskRefused(card->device_path)) {
     const std::optional<std::string> message = DiskAccessMessage(language, card->device_path);
-    if (message) std::fprintf(stderr, "vantrel-cli scan: %s\n", message->c_str());
+    if (message) *why = *message;
   }
   return false;
 }
@@ -80,19 +73,23 @@ int ScanCommand(const Words& words) {
   const bool from_source = arguments.Has("source");
   if (!from_source && arguments.Has("cards")) return Usage("--cards goes with --source");
   if (!from_source && arguments.positional().empty()) return Usage("no folder or file given");
-  const long long source = arguments.Integer("source", kBadNumber);
-  if (from_source && !InInt32(source)) return Usage("--source needs a source index");
-  const long long kind = arguments.Integer("kind", kBadNumber);
-  if (arguments.Has("kind") && !InInt32(kind)) return Usage("--kind needs a kind code");
-  const long long language = arguments.Integer("language", kBadNumber);
-  if (arguments.Has("language") && !InInt32(language)) return Usage("--language needs a number");
+  long long source = 0;
+  long long kind = 0;
+  long long language = 0;
+  std::string problem;
+  if (!arguments.Whole("source", INT32_MIN, INT32_MAX, &source, &problem) ||
+      !arguments.Whole("kind", INT32_MIN, INT32_MAX, &kind, &problem) ||
+      !arguments.Whole("language", INT32_MIN, INT32_MAX, &language, &problem)) {
+    return Usage(problem);
+  }
 
   RecordingCatalogue catalogue;
   SetUpCatalogue(catalogue);
   const int language_index = arguments.Has("language") ? static_cast<int>(language) : 0;
   bool scanned = false;
+  std::string why = "a given item is missing, or no recording was found";
   if (from_source) {
-    scanned = ScanSource(catalogue, arguments, static_cast<int>(source), language_index);
+    scanned = ScanSource(catalogue, arguments, static_cast<int>(source), language_index, &why);
   } else {
     catalogue.set_open_source_kind(SourceKind::kComputerFolder);
     scanned = ScanPickedItems(catalogue, arguments.positional());
@@ -107,7 +104,7 @@ int ScanCommand(const Words& words) {
     catalogue.FillAll(rows, texts);
   }
   PrintRows(catalogue, rows);
-  return scanned ? 0 : 1;
+  return scanned ? 0 : Failure("scan", why);
 }
 
 }  // namespace vantrel::cli

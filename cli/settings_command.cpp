@@ -1,7 +1,9 @@
 // settings rewrite IN OUT --model N | settings show FILE --model N: the settings dialog's path
 // for one card. A fresh record gets the model's defaults and then whatever IN holds (a missing
 // IN reads nothing); rewrite writes it to OUT in the model's layout, show prints it.
+#include <climits>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -10,6 +12,8 @@
 #include "device/device_model.h"
 #include "device/device_settings.h"
 #include "device/settings_file.h"
+#include "failures.h"
+#include "number_words.h"
 
 namespace vantrel::cli {
 
@@ -57,19 +61,26 @@ int SettingsCommand(const Words& words) {
   if (!rewrite && !show) return SettingsUsage("expected rewrite IN OUT or show FILE");
   const std::optional<std::string> model_word = arguments.Value("model");
   if (!model_word) return SettingsUsage("--model N is required");
-  const std::optional<long long> model_number = WholeNumber(*model_word);
+  const std::optional<long long> model_number = WholeNumber(*model_word, LLONG_MIN, LLONG_MAX);
   if (!model_number) return SettingsUsage("the model must be a whole number");
   // Any other number is a model index too: it selects no model, so nothing is read or written.
   const int model = *model_number >= 0 && *model_number < device::kDeviceModelCount
                         ? static_cast<int>(*model_number)
                         : -1;
 
+  // A missing file reads nothing; one that is there must be a regular file, read once whole
+  // before any output replaces it.
+  const std::string& input = positional[1];
+  std::error_code ignored;
+  if (std::filesystem::exists(input, ignored) && !InputReadable("settings", input)) return 1;
+  if (rewrite && !OutputNotAnInput("settings", positional[2], {input})) return 1;
+
   device::DeviceSettings settings;
   device::ApplyModelDefaults(model, settings);
-  const bool read = device::ReadDeviceSettings(positional[1], model, settings);
+  const bool read = device::ReadDeviceSettings(input, model, settings);
   if (show) {
     PrintSettings(model, settings);
-    return read ? 0 : 1;
+    return read ? 0 : Failure("settings", CannotRead(input));
   }
   std::printf("read\t%d\n", read ? 1 : 0);
   std::fflush(stdout);

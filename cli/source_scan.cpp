@@ -1,5 +1,6 @@
 #include "source_scan.h"
 
+#include "files/input_file.h"
 #include "platform/volume_provider_linux.h"
 #include "platform/volume_provider_simulated.h"
 
@@ -8,6 +9,11 @@ namespace vantrel::cli {
 std::unique_ptr<platform::VolumeProvider> OpenVolumes(const std::optional<std::string>& cards_file,
                                                       std::string* error) {
   if (!cards_file) return std::make_unique<platform::LinuxVolumeProvider>();
+  // A fifo or a device would be waited on or read without end.
+  if (const std::string problem = files::InputProblem(*cards_file); !problem.empty()) {
+    *error = "cannot read the card description " + *cards_file + ": " + problem;
+    return nullptr;
+  }
   auto simulated = std::make_unique<platform::SimulatedVolumeProvider>();
   if (!simulated->Load(*cards_file)) {
     *error = "cannot read the card description " + *cards_file;

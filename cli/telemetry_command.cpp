@@ -1,6 +1,5 @@
 // vantrel-cli telemetry and parse-gps: the telemetry of a recording as the viewer loads it, the
 // look-ups at one playback time, and one GPS sentence read as the viewer reads it.
-#include <charconv>
 #include <cinttypes>
 #include <cstdio>
 #include <optional>
@@ -9,6 +8,8 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "failures.h"
+#include "number_words.h"
 #include "playback/stream_splitter.h"
 #include "telemetry/gps_sentence.h"
 #include "telemetry/telemetry_loader.h"
@@ -31,12 +32,9 @@ int Usage(const char* command, const std::string& problem, const char* usage) {
 // one, so it finds nothing.
 std::optional<uint32_t> TimeWord(const std::optional<std::string>& word) {
   if (!word) return std::nullopt;
-  int64_t value = 0;
-  const char* end = word->data() + word->size();
-  const auto [stop, error] = std::from_chars(word->data(), end, value);
-  if (word->empty() || error != std::errc() || stop != end) return std::nullopt;
-  if (value < INT32_MIN || value > UINT32_MAX) return std::nullopt;
-  return static_cast<uint32_t>(value);
+  const std::optional<long long> value = WholeNumber(*word, INT32_MIN, UINT32_MAX);
+  if (!value) return std::nullopt;
+  return static_cast<uint32_t>(*value);
 }
 
 void PrintGpsRecord(const GpsRecord& fix) {
@@ -64,14 +62,14 @@ void PrintReadings(const TelemetryStore& store, uint32_t time_ms) {
 }  // namespace
 
 bool LoadRecordingTelemetry(const std::string& path, TelemetryStore& store, const char* command) {
+  if (!RecordingReadable(command, path)) return false;
   StreamSplitter splitter;
   if (!splitter.Load(path)) {
-    std::fprintf(stderr, "vantrel-cli %s: not a readable recording: %s\n", command, path.c_str());
+    Failure(command, "not a readable recording: " + path);
     return false;
   }
   if (LoadTelemetry(&splitter, store) != TelemetryLoadResult::kComplete) {
-    std::fprintf(stderr, "vantrel-cli %s: the telemetry of %s stopped before its end\n", command,
-                 path.c_str());
+    Failure(command, "the telemetry of " + path + " stopped before its end");
     return false;
   }
   return true;

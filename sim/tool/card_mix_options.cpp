@@ -13,12 +13,12 @@ bool ApplyCardMixOptions(const cli::Arguments& arguments, CardDescription* card,
     std::string name = count.kind;
     for (char& c : name) c = static_cast<char>(c - 'A' + 'a');
     long long value = count.count;
-    if (!ReadInteger(arguments, name, 0, 10000, &value, error)) return false;
+    if (!arguments.Whole(name, 0, 10000, &value, error)) return false;
     count.count = static_cast<int>(value);
   }
   long long every = card->two_channel_every, interrupted = card->interrupted;
-  if (!ReadInteger(arguments, "two-channel-every", 0, 10000, &every, error) ||
-      !ReadInteger(arguments, "interrupted", 0, 10000, &interrupted, error)) {
+  if (!arguments.Whole("two-channel-every", 0, 10000, &every, error) ||
+      !arguments.Whole("interrupted", 0, 10000, &interrupted, error)) {
     return false;
   }
   card->two_channel_every = static_cast<int>(every);

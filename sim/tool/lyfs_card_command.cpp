@@ -75,8 +75,8 @@ int LyfsCardCommand(const Words& words) {
   }
   long long size_mib = static_cast<long long>(card.size_bytes >> 20);
   long long sd_allocation = card.sd_allocation;
-  if (!ReadInteger(arguments, "size-mib", 1, kLargestCardMiB, &size_mib, &error) ||
-      !ReadInteger(arguments, "sd-allocation", 0, kSdAllocationUnread, &sd_allocation, &error)) {
+  if (!arguments.Whole("size-mib", 1, kLargestCardMiB, &size_mib, &error) ||
+      !arguments.Whole("sd-allocation", 0, kSdAllocationUnread, &sd_allocation, &error)) {
     return Fail(2, error);
   }
   card.size_bytes = static_cast<uint64_t>(size_mib) << 20;

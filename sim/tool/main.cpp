@@ -1,5 +1,6 @@
 // dashcam-sim: makes recordings and memory cards as the recorder writes them, for tests,
 // benchmarks and demonstrations.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -47,10 +48,21 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     return Usage(stdout, true);
   }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::puts("dashcam-sim " VANTREL_VERSION);
+    return 0;
+  }
   for (const Command& command : kCommands) {
     if (std::strcmp(argv[1], command.name) == 0) {
-      return command.run(Words(argv + 2, argv + argc));
+      const Words words(argv + 2, argv + argc);
+      if (std::find(words.begin(), words.end(), "--help") != words.end()) {
+        std::printf("usage: dashcam-sim %s\n%s\n  common options of every command:\n%s",
+                    command.usage, command.help, vantrel::sim::tool::kCommonHelp);
+        return 0;
+      }
+      return command.run(words);
     }
   }
+  std::fprintf(stderr, "dashcam-sim: unknown command %s\n", argv[1]);
   return Usage(stderr, false);
 }

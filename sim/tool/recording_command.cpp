@@ -44,7 +44,7 @@ int RecordingCommand(const Words& words) {
     description.kind = *kind;
   }
   long long channels = description.channels;
-  if (!ReadInteger(arguments, "channels", 1, 2, &channels, &error)) return Fail(2, error);
+  if (!arguments.Whole("channels", 1, 2, &channels, &error)) return Fail(2, error);
   description.channels = static_cast<int>(channels);
   if (const auto audio = arguments.Value("audio")) {
     if (*audio == "none") {

@@ -1,9 +1,11 @@
 #include "recording_options.h"
 
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
+
+#include "number_words.h"
 
 namespace vantrel::sim::tool {
 
@@ -32,14 +34,6 @@ const char kCommonHelp[] =
 
 namespace {
 
-std::optional<double> ParseNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size()) return std::nullopt;
-  return value;
-}
-
 std::optional<FrameSize> ParseSize(const std::string& text) {
   int width = 0, height = 0;
   char tail = 0;
@@ -60,7 +54,8 @@ bool ReadNumber(const cli::Arguments& arguments, const std::string& name, double
                 std::string* error) {
   const auto text = arguments.Value(name);
   if (!text) return true;
-  const auto number = ParseNumber(*text);
+  const auto number = cli::FiniteNumber(*text, std::numeric_limits<double>::lowest(),
+                                        std::numeric_limits<double>::max());
   if (!number) {
     *error = "--" + name + " needs a number, not \"" + *text + "\"";
     return false;
@@ -84,22 +79,6 @@ bool ReadSize(const cli::Arguments& arguments, const std::string& name, FrameSiz
 
 }  // namespace
 
-bool ReadInteger(const cli::Arguments& arguments, const std::string& name, long long low,
-                 long long high, long long* value, std::string* error) {
-  const auto text = arguments.Value(name);
-  if (!text) return true;
-  long long number = 0;
-  const char* end = text->data() + text->size();
-  const auto [stop, failure] = std::from_chars(text->data(), end, number);
-  if (failure != std::errc() || stop != end || number < low || number > high) {
-    *error = "--" + name + " needs a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high) + ", not \"" + *text + "\"";
-    return false;
-  }
-  *value = number;
-  return true;
-}
-
 bool ApplyCommonOptions(const cli::Arguments& arguments, RecordingDescription* d,
                         std::string* error) {
   if (const auto start = arguments.Value("start")) {
@@ -113,11 +92,11 @@ bool ApplyCommonOptions(const cli::Arguments& arguments, RecordingDescription* d
   long long fps = d->fps, keyint = d->keyint, bitrate = d->bitrate_kbps;
   long long utc_offset = d->utc_offset_minutes;
   long long seed = static_cast<long long>(d->seed);
-  if (!ReadInteger(arguments, "fps", 1, 120, &fps, error) ||
-      !ReadInteger(arguments, "keyint", 1, 100000, &keyint, error) ||
-      !ReadInteger(arguments, "bitrate", 0, 200000, &bitrate, error) ||
-      !ReadInteger(arguments, "seed", 0, INT64_MAX, &seed, error) ||
-      !ReadInteger(arguments, "utc-offset", -720, 840, &utc_offset, error)) {
+  if (!arguments.Whole("fps", 1, 120, &fps, error) ||
+      !arguments.Whole("keyint", 1, 100000, &keyint, error) ||
+      !arguments.Whole("bitrate", 0, 200000, &bitrate, error) ||
+      !arguments.Whole("seed", 0, INT64_MAX, &seed, error) ||
+      !arguments.Whole("utc-offset", -720, 840, &utc_offset, error)) {
     return false;
   }
   d->utc_offset_minutes = static_cast<int>(utc_offset);

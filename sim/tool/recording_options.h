@@ -23,10 +23,6 @@ bool ApplyCommonOptions(const cli::Arguments& arguments, RecordingDescription* d
 std::string UnknownOption(const Words& words, const std::set<std::string>& valued,
                           const std::set<std::string>& flags);
 
-// Reads option name as a whole number within [low, high] into *value when present.
-bool ReadInteger(const cli::Arguments& arguments, const std::string& name, long long low,
-                 long long high, long long* value, std::string* error);
-
 // The union of two option sets.
 std::set<std::string> Join(std::set<std::string> a, const std::set<std::string>& b);
 

@@ -1,14 +1,17 @@
 #include "app/viewer_options.h"
 
+#include <stdio.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <memory>
 #include <string_view>
-#include <system_error>
 
 #include "app/program_paths.h"
+#include "files/input_file.h"
+#include "files/replacing_file.h"
 
 namespace vantrel {
 
@@ -17,6 +20,8 @@ namespace {
 // The Windows viewer read through a 256-byte buffer; a longer line arrives in pieces, and each
 // piece is taken as a line of its own. Files it wrote are read the same way here.
 constexpr int kLineBufferBytes = 256;
+// An option file is a few short lines; of anything longer only this much is read.
+constexpr size_t kMostOptionBytes = 64 * 1024;
 
 // Characters cut from both ends of a line, a key and a value. Spaces are kept: "KEY =1" has the
 // key "KEY " and matches nothing.
@@ -109,15 +114,28 @@ bool ReadsBackUnchanged(const std::string& save_folder) {
 }  // namespace
 
 bool ReadOptions(const std::string& path, ViewerOptions& options) {
-  std::error_code ignored;
-  // A folder can be opened for reading here, but it is not an option file.
-  if (std::filesystem::is_directory(path, ignored)) return false;
-  const File file(std::fopen(path.c_str(), "rb"));
-  if (!file) return false;
-  char buffer[kLineBufferBytes];
-  while (std::fgets(buffer, kLineBufferBytes, file.get()) != nullptr) {
+  // A fifo or a device is no option file: refused at once instead of waited on or read forever.
+  std::string why;
+  const int descriptor = files::OpenInput(path, files::InputKind::kRegularFile, &why);
+  if (descriptor < 0) return false;
+  const File file(::fdopen(descriptor, "rb"));
+  if (!file) {
+    ::close(descriptor);
+    return false;
+  }
+  std::string text(kMostOptionBytes, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+  size_t start = 0;
+  while (start < text.size()) {
+    // The pieces the 256-byte buffer took: up to 255 bytes, through the line break.
+    constexpr size_t kPiece = kLineBufferBytes - 1;
+    size_t end = start;
+    while (end < text.size() && end - start < kPiece && text[end] != '\n') ++end;
+    if (end < text.size() && end - start < kPiece) ++end;  // the line break itself
+    const std::string_view piece(text.data() + start, end - start);
     // A NUL ends the line's text, as it ends a C string.
-    ApplyLine(std::string_view(buffer), options);
+    ApplyLine(piece.substr(0, piece.find('\0')), options);
+    start = end;
   }
   return true;
 }
@@ -125,13 +143,11 @@ bool ReadOptions(const std::string& path, ViewerOptions& options) {
 bool WriteOptions(const std::string& path, const ViewerOptions& options, UserMessages& messages) {
   bool written = false;
   if (ReadsBackUnchanged(options.save_folder)) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file != nullptr) {
-      const std::string text = OptionFileText(options);
-      // A full disk shows up only at the write or at the close; neither may pass as success.
-      const bool complete = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-      written = (std::fclose(file) == 0) && complete;
-    }
+    // A full disk shows up only at the write or at the close; neither may pass as success, nor
+    // cost the file the options were in.
+    files::ReplacingFile file(path);
+    const std::string text = OptionFileText(options);
+    written = file.Write(text.data(), text.size()) && file.Commit();
   }
   if (!written) messages.Show(kOptionsWriteFailedText);
   return written;

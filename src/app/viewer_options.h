@@ -37,13 +37,15 @@ struct ViewerOptions {
 
 // Reads the file at `path` into `options`; values of keys that are absent stay as they were.
 // An empty SAVE_DIRECTORY becomes DefaultCaptureFolder(), which is created. Returns false only
-// when the file cannot be opened (options then unchanged); what it holds is never an error.
+// when the file cannot be opened or is not a regular file (options then unchanged), without
+// waiting on a fifo; what it holds is never an error, and only its first 64 KiB are read.
 bool ReadOptions(const std::string& path, ViewerOptions& options);
 
 // Replaces the file at `path` with the fourteen lines of the option file. Does not create the
-// folder. On failure shows kOptionsWriteFailedText through `messages` and returns false; a save
-// folder that would not read back as it is (a line break or NUL in it, or a tab or backspace at
-// its ends) fails the same way, before the file is touched.
+// folder. The file is replaced only when written whole. On failure shows kOptionsWriteFailedText
+// through `messages` and returns false; a save folder that would not read back as it is (a line
+// break or NUL in it, or a tab or backspace at its ends) fails the same way, before the file is
+// touched.
 bool WriteOptions(const std::string& path, const ViewerOptions& options, UserMessages& messages);
 
 }  // namespace vantrel

@@ -146,4 +146,20 @@ std::optional<AviHeader> ReadAviHeader(ByteSource& source, AviHeaderError* error
   return header;
 }
 
+const char* AviHeaderErrorText(AviHeaderError error) {
+  switch (error) {
+    case AviHeaderError::kNone:
+      break;
+    case AviHeaderError::kNotAvi:
+      return "not a RIFF AVI recording";
+    case AviHeaderError::kHeaderIncomplete:
+      return "its header is cut short";
+    case AviHeaderError::kUnreadable:
+      return "it cannot be read to the end of its header";
+    case AviHeaderError::kNoMainHeader:
+      return "its header holds no main header";
+  }
+  return "a recording";
+}
+
 }  // namespace vantrel::avi

@@ -67,4 +67,7 @@ enum class AviHeaderError {
 
 std::optional<AviHeader> ReadAviHeader(ByteSource& source, AviHeaderError* error = nullptr);
 
+// Why a file is not a recording, as a user reads it: "not a RIFF AVI recording" and so on.
+const char* AviHeaderErrorText(AviHeaderError error);
+
 }  // namespace vantrel::avi

@@ -1,25 +1,21 @@
 #include "avi/byte_source.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "files/input_file.h"
+
 namespace vantrel::avi {
 
 std::unique_ptr<FileByteSource> FileByteSource::Open(const std::string& path) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  std::string why;
+  uint64_t size = 0;
+  const int descriptor = files::OpenInput(path, files::InputKind::kRegularFile, &why, &size);
   if (descriptor < 0) return nullptr;
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-    ::close(descriptor);
-    return nullptr;
-  }
-  return std::unique_ptr<FileByteSource>(
-      new FileByteSource(descriptor, static_cast<uint64_t>(status.st_size)));
+  return std::unique_ptr<FileByteSource>(new FileByteSource(descriptor, size));
 }
 
 FileByteSource::~FileByteSource() { ::close(descriptor_); }

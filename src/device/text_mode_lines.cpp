@@ -1,8 +1,27 @@
 #include "device/text_mode_lines.h"
 
+#include <stdio.h>
+#include <unistd.h>
+
+#include "files/input_file.h"
+
 namespace vantrel::device {
 
-TextModeLines::TextModeLines(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+namespace {
+
+// A fifo or a device on the card is no settings file: refused rather than waited on.
+std::FILE* OpenRegularFile(const std::string& path) {
+  std::string why;
+  const int descriptor = files::OpenInput(path, files::InputKind::kRegularFile, &why);
+  if (descriptor < 0) return nullptr;
+  std::FILE* const file = ::fdopen(descriptor, "rb");
+  if (file == nullptr) ::close(descriptor);
+  return file;
+}
+
+}  // namespace
+
+TextModeLines::TextModeLines(const std::string& path) : file_(OpenRegularFile(path)) {}
 
 bool TextModeLines::Next(std::string& line) {
   line.clear();

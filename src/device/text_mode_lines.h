@@ -13,7 +13,7 @@ inline constexpr size_t kTextModeReadBytes = 255;
 
 class TextModeLines {
  public:
-  // Opens the file for reading; see is_open().
+  // Opens the file for reading, without waiting: only a regular file opens; see is_open().
   explicit TextModeLines(const std::string& path);
 
   bool is_open() const { return file_ != nullptr; }

@@ -1,6 +1,8 @@
 #include "telemetry/gps_sentence.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "telemetry/fix_time.h"
@@ -42,6 +44,28 @@ int TwoDigits(std::string_view field, size_t offset) {
   return LeadingInteger(field.substr(offset, 2));
 }
 
+// Speed and course are kept at single precision; a value beyond it is no number at all, rather
+// than a conversion C++ leaves undefined.
+double SinglePrecision(double value) {
+  if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
+    return std::numeric_limits<double>::infinity();
+  }
+  return static_cast<float>(value);
+}
+
+// "nan", "inf" or a number too large for its field is no position, speed or course: it is
+// stored as 0, so it can never reach a map, a report or an export, and the fix is not valid.
+void DropNonFinite(GpsRecord& record) {
+  bool finite = true;
+  for (double* value : {&record.latitude, &record.longitude, &record.speed, &record.course}) {
+    if (!std::isfinite(*value)) {
+      *value = 0;
+      finite = false;
+    }
+  }
+  if (!finite) record.valid = 0;
+}
+
 bool StartsWith(std::string_view field, char letter) {
   return !field.empty() && field[0] == letter;
 }
@@ -69,10 +93,10 @@ void ApplyField(GpsRecord& record, int index, std::string_view field) {
       if (!StartsWith(field, 'E')) record.longitude = -record.longitude;
       break;
     case 7:
-      record.speed = static_cast<float>(LeadingDouble(field) * kKilometresPerKnot);
+      record.speed = SinglePrecision(LeadingDouble(field) * kKilometresPerKnot);
       break;
     case 8:
-      record.course = static_cast<float>(LeadingDouble(field));
+      record.course = SinglePrecision(LeadingDouble(field));
       break;
     case 9:
       record.day = TwoDigits(field, 0);
@@ -95,9 +119,13 @@ bool ParseGpsSentence(GpsRecord& record, uint32_t time_stamp, std::string_view t
   FieldReader fields(text);
   for (int index = 0; index <= kLastField; ++index) {
     const std::optional<std::string_view> field = fields.Next();
-    if (!field) return false;
+    if (!field) {
+      DropNonFinite(record);
+      return false;
+    }
     ApplyField(record, index, *field);
   }
+  DropNonFinite(record);
   record.fix_time = LocalFixTime(record);
   return true;
 }

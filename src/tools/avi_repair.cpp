@@ -1,9 +1,5 @@
 #include "tools/avi_repair.h"
 
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -264,50 +260,47 @@ bool RebuildAvi(avi::ByteSource& header_part, avi::ByteSource& movie_part, avi::
 
 namespace {
 
-// Rebuilds into file, which is flushed before the movie part's mapping goes; on false nothing of
-// the rebuild is left in it.
+// Rebuilds into file, which is flushed before the movie part's mapping goes.
 bool RebuildFileParts(FilePart& header, FilePart& movie, OutputFile& file, bool audio_less,
                       uint32_t riff_size, MovieCopy copy) {
   std::optional<MappedPart> mapped;
   if (copy == MovieCopy::kMapped) mapped.emplace(movie);
   FileTarget target(movie, mapped && mapped->is_mapped() ? &*mapped : nullptr, file);
-  const bool rebuilt = Guarded(header, movie, target, audio_less, riff_size) && file.Flush();
-  if (!rebuilt) file.Discard();
-  return rebuilt;
+  return Guarded(header, movie, target, audio_less, riff_size) && file.Flush();
 }
 
-// Writes the output through rebuild. An output that names a file being read is not truncated
-// first, which would destroy that file: the rebuild goes to a new file beside it that takes its
-// place once complete, and a failed rebuild leaves it as it was.
+void Tell(std::string* error, const std::string& why) {
+  if (error != nullptr) *error = why;
+}
+
+// The output takes the place of any file of its name only once the rebuild is complete: a
+// failed rebuild leaves no output and such a file as it was, and an output naming a file being
+// read never cuts that file before it is read.
 template <typename Rebuild>
-bool WriteOutput(const std::string& output, bool names_an_input, const Rebuild& rebuild) {
-  if (!names_an_input) {
-    OutputFile file(output);  // created even when the rebuild fails at once
-    const bool rebuilt = file.is_open() && rebuild(file);
-    return file.Close() && rebuilt;
+bool WriteOutput(const std::string& output, std::string* error, const Rebuild& rebuild) {
+  OutputFile file(output);
+  if (!file.is_open()) {
+    Tell(error, file.error());
+    return false;
   }
-  std::string beside = output + ".XXXXXX";
-  const int descriptor = ::mkstemp(beside.data());
-  if (descriptor < 0) return false;
-  struct stat status {};
-  if (::stat(output.c_str(), &status) == 0) ::fchmod(descriptor, status.st_mode & 07777);
-  ::close(descriptor);
-  OutputFile file(beside);
-  bool rebuilt = file.is_open() && rebuild(file);
-  rebuilt = file.Close() && rebuilt && ::rename(beside.c_str(), output.c_str()) == 0;
-  if (!rebuilt) ::unlink(beside.c_str());
-  return rebuilt;
+  if (!rebuild(file)) {
+    Tell(error, file.error().empty() ? "not a recording that can be rebuilt" : file.error());
+    file.Abandon();
+    return false;
+  }
+  if (file.Close()) return true;
+  Tell(error, file.error());
+  return false;
 }
 
 }  // namespace
 
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
-               const std::string& output, bool audio_less, uint32_t riff_size, MovieCopy copy) {
+               const std::string& output, bool audio_less, uint32_t riff_size, MovieCopy copy,
+               std::string* error) {
   const std::unique_ptr<OpenFile> header_file = OpenFile::Open(header_part);
   const std::unique_ptr<OpenFile> movie_file = OpenFile::Open(movie_part);
-  const bool names_an_input =
-      (header_file && header_file->SameAs(output)) || (movie_file && movie_file->SameAs(output));
-  return WriteOutput(output, names_an_input, [&](OutputFile& file) {
+  return WriteOutput(output, error, [&](OutputFile& file) {
     if (!header_file || !movie_file) return false;
     FilePart header(*header_file, 0, header_file->size());
     FilePart movie(*movie_file, 0, movie_file->size());
@@ -317,9 +310,9 @@ bool AviRepair(const std::string& header_part, const std::string& movie_part,
 
 bool AviRepairRecording(const std::string& recording, uint64_t header_end,
                         const std::string& output, bool audio_less, uint32_t riff_size,
-                        MovieCopy copy) {
+                        MovieCopy copy, std::string* error) {
   const std::unique_ptr<OpenFile> source = OpenFile::Open(recording);
-  return WriteOutput(output, source && source->SameAs(output), [&](OutputFile& file) {
+  return WriteOutput(output, error, [&](OutputFile& file) {
     if (!source) return false;
     FilePart header(*source, 0, header_end);
     FilePart movie(*source, header.Size(), source->size());

@@ -23,21 +23,20 @@ enum class MovieCopy { kMapped, kRead };
 
 // True when an output was written. False when a part cannot be read, the header part is too short
 // for a field the rebuild reads, the first stream's scale or rate or the frame count is 0, an
-// interrupted recording has no complete chunk, or the result would not fit a RIFF file; the
-// output is then empty (it is always created, replacing any file of that name). An output that
-// names a part is the one exception: it is replaced only by a finished rebuild, and a failure
-// leaves it as it was.
+// interrupted recording has no complete chunk, the result would not fit a RIFF file, or the
+// output cannot be written; *error (when given) then says which. The output is written under a
+// temporary name beside it and takes the place of any file of its name only when complete: a
+// failure leaves no output, and a file of that name (a part itself included) as it was.
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size,
-               MovieCopy copy = MovieCopy::kMapped);
+               MovieCopy copy = MovieCopy::kMapped, std::string* error = nullptr);
 
 // The same for a recording still in one file: its bytes [0, header_end) are the header part and
 // the rest the movie part. The output is byte for byte the one AviRepair writes from those two
-// parts as files, without writing them; an output naming the recording replaces it only when
-// rebuilt.
+// parts as files, without writing them, and is put in place the same way.
 bool AviRepairRecording(const std::string& recording, uint64_t header_end,
                         const std::string& output, bool audio_less, uint32_t riff_size,
-                        MovieCopy copy = MovieCopy::kMapped);
+                        MovieCopy copy = MovieCopy::kMapped, std::string* error = nullptr);
 
 // The same over any sources and sink; on false nothing was appended to output unless a source
 // failed in the middle of the copy.

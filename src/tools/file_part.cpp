@@ -1,11 +1,12 @@
 #include "tools/file_part.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+
+#include "files/input_file.h"
 
 namespace vantrel::tools {
 
@@ -18,20 +19,11 @@ constexpr uint64_t kAskedAtOnce = 1 << 20;
 }  // namespace
 
 std::unique_ptr<OpenFile> OpenFile::Open(const std::string& path) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  std::string why;
+  uint64_t size = 0;
+  const int descriptor = files::OpenInput(path, files::InputKind::kRegularFile, &why, &size);
   if (descriptor < 0) return nullptr;
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-    ::close(descriptor);
-    return nullptr;
-  }
-  return std::unique_ptr<OpenFile>(new OpenFile(descriptor, static_cast<uint64_t>(status.st_size),
-                                                status.st_dev, status.st_ino));
-}
-
-bool OpenFile::SameAs(const std::string& path) const {
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && status.st_dev == device_ && status.st_ino == inode_;
+  return std::unique_ptr<OpenFile>(new OpenFile(descriptor, size));
 }
 
 OpenFile::~OpenFile() { ::close(descriptor_); }

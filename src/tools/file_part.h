@@ -16,7 +16,7 @@ namespace vantrel::tools {
 // An ordinary file opened for reading; its size is taken once, when it is opened.
 class OpenFile {
  public:
-  // Null when the file cannot be opened or is not a regular file.
+  // Null when the file cannot be opened or is not a regular file; never waits for a writer.
   static std::unique_ptr<OpenFile> Open(const std::string& path);
   ~OpenFile();
   OpenFile(const OpenFile&) = delete;
@@ -24,17 +24,12 @@ class OpenFile {
 
   int descriptor() const { return descriptor_; }
   uint64_t size() const { return size_; }
-  // True when path names this very file (under any name).
-  bool SameAs(const std::string& path) const;
 
  private:
-  OpenFile(int descriptor, uint64_t size, uint64_t device, uint64_t inode)
-      : descriptor_(descriptor), size_(size), device_(device), inode_(inode) {}
+  OpenFile(int descriptor, uint64_t size) : descriptor_(descriptor), size_(size) {}
 
   int descriptor_;
   uint64_t size_;
-  uint64_t device_;
-  uint64_t inode_;
 };
 
 // Bytes [begin, end) of an open file (both clipped to its size), offsets counted from begin.

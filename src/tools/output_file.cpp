@@ -1,6 +1,5 @@
 #include "tools/output_file.h"
 
-#include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -19,11 +18,7 @@ constexpr size_t kMostPieces = IOV_MAX;
 }  // namespace
 
 OutputFile::OutputFile(const std::string& path)
-    : descriptor_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)) {}
-
-OutputFile::~OutputFile() {
-  if (descriptor_ >= 0) Close();
-}
+    : target_(path), file_(path), descriptor_(file_.descriptor()) {}
 
 void OutputFile::AddPiece(const void* data, size_t size) {
   if (size == 0) return;
@@ -91,6 +86,7 @@ bool OutputFile::Flush() {
     if (done < 0 && errno == EINTR) continue;
     if (done <= 0) {
       failed_ = true;
+      error_ = "cannot write " + target_ + ": " + std::strerror(done < 0 ? errno : ENOSPC);
       break;
     }
     // A short write: skip what was written, resume inside the piece it stopped in.
@@ -106,21 +102,20 @@ bool OutputFile::Flush() {
   return !failed_;
 }
 
-void OutputFile::Discard() {
-  pieces_.clear();
-  used_ = 0;
-  if (descriptor_ >= 0 &&
-      (::ftruncate(descriptor_, 0) != 0 || ::lseek(descriptor_, 0, SEEK_SET) != 0)) {
-    failed_ = true;
-  }
-}
-
 bool OutputFile::Close() {
   if (descriptor_ < 0) return false;
   const bool flushed = Flush();
-  const int descriptor = descriptor_;
   descriptor_ = -1;
-  return ::close(descriptor) == 0 && flushed;
+  if (flushed) return file_.Commit();
+  file_.Abandon();
+  return false;
+}
+
+void OutputFile::Abandon() {
+  pieces_.clear();
+  used_ = 0;
+  descriptor_ = -1;
+  file_.Abandon();
 }
 
 }  // namespace vantrel::tools

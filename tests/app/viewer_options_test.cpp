@@ -1,6 +1,7 @@
 #include "app/viewer_options.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <climits>
 #include <filesystem>
@@ -82,6 +83,11 @@ TEST(ReadOptionsTest, AFileThatCannotBeOpenedLeavesTheValues) {
   ViewerOptions options = kBefore;
   EXPECT_FALSE(ReadOptions(dir.File("config/option.ini"), options));
   EXPECT_FALSE(ReadOptions(dir.path().string(), options)) << "a folder is no option file";
+  // Refused at once, never waited on or read without end.
+  const std::string fifo = dir.File("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(ReadOptions(fifo, options));
+  EXPECT_FALSE(ReadOptions("/dev/zero", options));
   EXPECT_EQ(options, kBefore);
   EXPECT_EQ(ReadText(""), kBefore);
 }
@@ -122,6 +128,11 @@ TEST(ReadOptionsTest, LongLinesAreReadInPiecesAndANulEndsALine) {
 
   const char with_nul[] = "SAVE_DIRECTORY=/a\0b\n";
   EXPECT_EQ(ReadText(std::string(with_nul, sizeof with_nul - 1)).save_folder, "/a");
+
+  // Only the first 64 KiB are an option file's.
+  const std::string padding((64 << 10) - 8, '\n');
+  EXPECT_EQ(ReadText(padding + "MODEL=9\n").model, 9);
+  EXPECT_EQ(ReadText(padding + std::string(8, '\n') + "MODEL=9\n").model, 3);
 }
 
 }  // namespace

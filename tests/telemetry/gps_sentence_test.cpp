@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <thread>
@@ -80,6 +81,38 @@ TEST(GpsSentenceTest, FieldsAreReadByTheirLeadingPart) {
   EXPECT_EQ(LeadingInteger(" -42x"), -42);
   EXPECT_EQ(LeadingInteger("--1"), 0);
   EXPECT_EQ(LeadingInteger("99999999999999999999"), 2147483647);  // saturates, never overflows
+}
+
+// A number that is no number must never reach the map, the report or an export as a position.
+TEST(GpsSentenceTest, NonFiniteNumbersMakeTheFixInvalidAndReadAsZero) {
+  const struct {
+    const char* sentence;
+    const char* what;
+  } cases[] = {
+      {"GPRMC,1,A,nan,N,12700.0,E,10.0,90.0,010120", "latitude nan"},
+      {"GPRMC,1,A,3730.5,N,-inf,E,10.0,90.0,010120", "longitude -inf"},
+      {"GPRMC,1,A,3730.5,N,1e999,E,10.0,90.0,010120", "longitude overflowing"},
+      {"GPRMC,1,A,3730.5,N,12700.0,E,infinity,90.0,010120", "speed inf"},
+      {"GPRMC,1,A,3730.5,N,12700.0,E,1e300,90.0,010120", "speed beyond single precision"},
+      {"GPRMC,1,A,3730.5,N,12700.0,E,10.0,NAN,010120", "course nan"},
+  };
+  for (const auto& c : cases) {
+    GpsRecord record;
+    EXPECT_TRUE(ParseGpsSentence(record, 0, c.sentence)) << c.what;
+    EXPECT_EQ(record.valid, 0u) << c.what;
+    for (const double value : {record.latitude, record.longitude, record.speed, record.course}) {
+      EXPECT_TRUE(std::isfinite(value)) << c.what;
+    }
+    EXPECT_EQ(record.day, 1) << c.what << ": the other fields are read as before";
+  }
+  GpsRecord cut;
+  EXPECT_FALSE(ParseGpsSentence(cut, 0, "GPRMC,1,A,nan"));
+  EXPECT_EQ(cut.latitude, 0.0);
+  EXPECT_EQ(cut.valid, 0u);
+  GpsRecord large;  // finite, however far off, stays as the recorder wrote it
+  EXPECT_TRUE(ParseGpsSentence(large, 0, "GPRMC,1,A,1e300,N,12700.0,E,10.0,90.0,010120"));
+  EXPECT_EQ(large.valid, 1u);
+  EXPECT_EQ(large.latitude, 1e300);
 }
 
 TEST(GpsSentenceTest, SentencesParseOnTwoThreadsAtOnce) {

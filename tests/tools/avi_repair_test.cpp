@@ -169,7 +169,7 @@ TEST(AviRepair, LargeChunksAndManyIndexEntriesAreCopiedWhole) {
   EXPECT_EQ(parsed.index[70000].offset, 4u + 8 + 2500002 + 69999u * 10);
 }
 
-TEST(AviRepair, UnusableInputsGiveFalseAndAnEmptyOutput) {
+TEST(AviRepair, UnusableInputsGiveFalseAndNoOutput) {
   const std::string header = FakeHeaderPart({"vids", "txts"}, 0, 1, 30, 100);
   const std::string movie = FakeMoviePart({VideoChunk(5)}, false);
   bool rebuilt = true;

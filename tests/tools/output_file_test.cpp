@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <iterator>
+
 #include "temp_dir.h"
 #include "tools/file_part.h"
 #include "tools/mapped_part.h"
@@ -48,30 +51,38 @@ TEST(OutputFile, PiecesLandInOrder) {
   EXPECT_TRUE(out.AppendRange(from, 0, 10));
   expected += source.substr(0, 10);
   EXPECT_TRUE(out.Flush());
-  EXPECT_EQ(test::ReadFile(dir.File("out")), expected);
-
   EXPECT_FALSE(out.AppendRange(from, source.size() - 10, 20)) << "the source ends first";
   ::close(from);
   EXPECT_TRUE(out.Close());
   EXPECT_EQ(test::ReadFile(dir.File("out")).substr(0, expected.size()), expected);
 }
 
-TEST(OutputFile, DiscardEmptiesTheFileAndForgetsPendingPieces) {
+// Until it is closed complete, an output is a hidden file beside its target: a file of the
+// target's name keeps its bytes when the output is given up, and takes the new ones at Close.
+TEST(OutputFile, ReplacesItsTargetOnlyWhenClosed) {
   test::TempDir dir;
+  test::WriteFile(dir.File("out"), "old");
+  {
+    OutputFile out(dir.File("out"));
+    EXPECT_TRUE(out.Append(std::string(3000000, 'y').data(), 3000000));
+    EXPECT_TRUE(out.Flush());
+    EXPECT_EQ(test::ReadFile(dir.File("out")), "old");
+    out.Abandon();
+  }
+  {
+    OutputFile dropped(dir.File("out"));  // never closed
+    EXPECT_TRUE(dropped.Append("lost", 4));
+  }
+  EXPECT_EQ(test::ReadFile(dir.File("out")), "old");
   OutputFile out(dir.File("out"));
-  EXPECT_TRUE(out.Append(std::string(3000000, 'y').data(), 3000000));
-  EXPECT_TRUE(out.Append("tail", 4));
-  out.Discard();
+  EXPECT_TRUE(out.Append("new", 3));
   EXPECT_TRUE(out.Close());
-  EXPECT_EQ(test::ReadFile(dir.File("out")), "");
-
-  OutputFile again(dir.File("again"));
-  EXPECT_TRUE(again.Append(std::string(3000000, 'y').data(), 3000000));
-  again.Discard();
-  EXPECT_TRUE(again.Append("new", 3));
-  EXPECT_TRUE(again.Close());
-  EXPECT_EQ(test::ReadFile(dir.File("again")), "new") << "written from the start, no gap";
-  EXPECT_FALSE(OutputFile(dir.File("missing/out")).is_open());
+  EXPECT_EQ(test::ReadFile(dir.File("out")), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+      << "no temporary file is left behind";
+  const OutputFile missing(dir.File("missing/out"));
+  EXPECT_FALSE(missing.is_open());
+  EXPECT_NE(missing.error().find("missing/out"), std::string::npos) << missing.error();
 }
 
 // A part cut short while it is mapped: its missing bytes fail the write; the program lives on.
@@ -84,15 +95,18 @@ TEST(OutputFile, BytesOfAMappedPartCutShortFailTheWrite) {
   const FilePart part(*file, 100, file->size());
   MappedPart mapped(part);
   ASSERT_TRUE(mapped.is_mapped());
-  OutputFile out(dir.File("out"));
-  EXPECT_TRUE(out.AppendInPlace(mapped.Bytes(0, 5000), 5000));
-  EXPECT_TRUE(out.Flush());
+  OutputFile first(dir.File("out"));
+  EXPECT_TRUE(first.AppendInPlace(mapped.Bytes(0, 5000), 5000));
+  EXPECT_TRUE(first.Close());
   EXPECT_EQ(test::ReadFile(dir.File("out")), bytes.substr(100, 5000)) << "starts inside a page";
 
+  OutputFile out(dir.File("out"));
   ASSERT_EQ(::truncate(dir.File("part").c_str(), 0), 0);
   EXPECT_TRUE(out.AppendInPlace(mapped.Bytes(5000, 600000), 600000));
   EXPECT_FALSE(out.Flush());
   EXPECT_FALSE(out.Close());
+  EXPECT_EQ(test::ReadFile(dir.File("out")), bytes.substr(100, 5000))
+      << "the failed one is not kept";
 }
 
 }  // namespace

@@ -81,15 +81,22 @@ TEST(RepairCopy, MappedReadAndWholeRecordingFormsWriteTheSameBytes) {
     }
   }
 
-  // A header list reaching past the recording leaves no movie part: refused, output empty.
+  // A header list reaching past the recording leaves no movie part: refused, and a failed
+  // rebuild never costs the file already of the output's name.
   std::string header = soundless;
   ASSERT_TRUE(WriteFile(dir.File("rec.avi"), header));
-  EXPECT_FALSE(
-      tools::AviRepairRecording(dir.File("rec.avi"), header.size() + 50, dir.File("out"), true, 1));
-  EXPECT_EQ(ReadFile(dir.File("out")), "");
   ASSERT_TRUE(WriteFile(dir.File("out"), "old"));
+  std::string error;
+  EXPECT_FALSE(tools::AviRepairRecording(dir.File("rec.avi"), header.size() + 50, dir.File("out"),
+                                         true, 1, tools::MovieCopy::kMapped, &error));
+  EXPECT_EQ(ReadFile(dir.File("out")), "old");
+  EXPECT_EQ(error, "not a recording that can be rebuilt");
   EXPECT_FALSE(tools::AviRepairRecording(dir.File("missing.avi"), 20, dir.File("out"), true, 1));
-  EXPECT_EQ(ReadFile(dir.File("out")), "") << "created empty even when the recording is missing";
+  EXPECT_EQ(ReadFile(dir.File("out")), "old") << "kept when the recording is missing";
+  EXPECT_FALSE(tools::AviRepairRecording(dir.File("rec.avi"), header.size(),
+                                         dir.File("no-folder/out"), true, 1,
+                                         tools::MovieCopy::kMapped, &error));
+  EXPECT_NE(error.find("no-folder/out: No such file or directory"), std::string::npos) << error;
 }
 
 // Rebuilding a recording into its own name (or a part into its own) must not destroy it first.

@@ -24,7 +24,7 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr char kUsage[] =
-    "usage: vantrel-viewer [--cards FILE] [PATH...]\n"
+    "usage: vantrel-viewer [--cards FILE] [PATH...] | --help | --version\n"
     "  PATH          a folder or recording to open, as if dropped on the window\n"
     "  --cards FILE  offer the simulated cards of this description instead of the\n"
     "                computer's removable volumes\n";
@@ -36,8 +36,10 @@ std::optional<ViewerArguments> ParseArguments(int argc, char** argv, int* exit_c
   for (int index = 0; index < argc; ++index) words << QString::fromLocal8Bit(argv[index]);
   QCommandLineParser parser;
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+  const QCommandLineOption version(QStringLiteral("version"), QString());
   const QCommandLineOption cards(QStringLiteral("cards"), QString(), QStringLiteral("FILE"));
   parser.addOption(help);
+  parser.addOption(version);
   parser.addOption(cards);
   if (!parser.parse(words)) {
     std::fprintf(stderr, "vantrel-viewer: %s\n%s", qPrintable(parser.errorText()), kUsage);
@@ -46,6 +48,11 @@ std::optional<ViewerArguments> ParseArguments(int argc, char** argv, int* exit_c
   }
   if (parser.isSet(help)) {
     std::fputs(kUsage, stdout);
+    *exit_code = 0;
+    return std::nullopt;
+  }
+  if (parser.isSet(version)) {
+    std::puts("vantrel-viewer " VANTREL_VERSION);
     *exit_code = 0;
     return std::nullopt;
   }
