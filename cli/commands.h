@@ -23,5 +23,6 @@ int RepairCommand(const Words& words);     // repair HDLR MOVI OUT ... | repair 
 int GrabCommand(const Words& words);       // grab FILE --at MS ... --out OUT.jpg
 int PlayCommand(const Words& words);       // play FILE [--rate R] [--for MS]
 int BenchDecodeCommand(const Words& words);  // bench-decode FILE
+int MapProbeCommand(const Words& words);     // map-probe RECORDING --at MS [--at MS...]
 
 }  // namespace vantrel::cli

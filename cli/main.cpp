@@ -34,6 +34,7 @@ const Subcommand kSubcommands[] = {
      "grab FILE --at MS [--channel 1|2] [--brightness N] [--mirror] --out OUT.jpg"},
     {"play", vantrel::cli::PlayCommand, "play FILE [--rate R] [--for MS]"},
     {"bench-decode", vantrel::cli::BenchDecodeCommand, "bench-decode FILE"},
+    {"map-probe", vantrel::cli::MapProbeCommand, "map-probe RECORDING --at MS [--at MS...]"},
 };
 
 int Usage() {

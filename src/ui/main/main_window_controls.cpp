@@ -9,6 +9,8 @@
 #include "playback/widgets/full_dialog.h"
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "playback/widgets/zoom_dialog.h"
+#include "telemetry/map/widgets/map_dlg.h"
+#include "telemetry/map/widgets/map_picture_wnd.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/rb_button_ctrl.h"
@@ -158,14 +160,8 @@ void CRecboxViewerDlg::CreatePlaceholders() {
   surfaces_[1] = new CRbScreenCtrl(kRearSurfaceId, this);
   zoom_ = new CZoomDlg(this);
   full_ = new CFullDlg(this);
-  // The map, the G-sensor graph and the speed gauge come with the telemetry views; until then
-  // their places are held by plain windows of their names.
-  placed_[Control::kMapPanel] =
-      MakePlaceholder(this, "RbMapPanelCtrl", kMapPanelId, kMapBlockBackground, {279, 200});
-  placed_[Control::kMapNoData] =
-      MakePlaceholder(this, "RbMapNoDataWnd", 1011, kMapBlockBackground, {100, 100});
-  placed_[Control::kMapNotConnected] =
-      MakePlaceholder(this, "RbNotConnectedWnd", 1012, kMapBlockBackground, {100, 100});
+  // The G-sensor graph and the speed gauge come with the telemetry views; until then their
+  // places are held by plain windows of their names.
   placed_[Control::kGsensorGraph] =
       MakePlaceholder(this, "RbGsensorWnd", 1001, kGsensorBackground, {600, 100});
   placed_[Control::kSpeedGauge] =
@@ -191,6 +187,8 @@ void CRecboxViewerDlg::ApplyLanguage(int language_index) {
   for (auto& [id, panel] : panels_) panel->SetLanguageIndex(language_index);
   for (CRbScreenCtrl* surface : surfaces_) surface->SetLanguageIndex(language_index);
   zoom_->SetLanguageIndex(language_index);
+  for (CMapPictureWnd* picture : map_pictures_) picture->SetLanguageIndex(language_index);
+  map_dlg_->SetLanguageIndex(language_index);
   list_->SetLanguageIndex(language_index);
   // A language without a library keeps the faces the channel buttons have.
   if (!LanguageLibraryName(language_index).empty()) {
@@ -216,7 +214,7 @@ void CRecboxViewerDlg::LoadToolTips() {
 }
 
 void CRecboxViewerDlg::ApplyLayout() {
-  layout_ = ComputeLayout({layout_mode_, width(), height(), map_docked_, map_state_});
+  layout_ = ComputeLayout({layout_mode_, width(), height(), map_placement_ == MapPlacement::kDocked, map_state_});
   setProperty("layoutMode", layout_.mode);
   for (const Placement& placement : layout_.placements) {
     QWidget* widget = PlacedWidget(placement.control);

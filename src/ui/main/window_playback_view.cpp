@@ -3,6 +3,8 @@
 #include <QSignalBlocker>
 
 #include "playback/widgets/rb_screen_ctrl.h"
+#include "telemetry/map/widgets/map_dlg.h"
+#include "telemetry/map/widgets/map_view_wnd.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/filter_button_group.h"
 #include "ui/main/main_window.h"
@@ -142,18 +144,26 @@ void WindowPlaybackView::ShowGsensor(const GsensorReading& reading) {
 
 void WindowPlaybackView::ShowPosition(const PositionReading& reading) {
   window_.Panel(panel_id::kPositionReadout)->SetPosition(reading.latitude, reading.longitude);
+  window_.map_window()->SetPosition(reading.latitude, reading.longitude);
 }
 
-// The speed gauge, the G-sensor graph and the map view come with the telemetry views; until
-// then their places hold plain windows that have nothing to show.
+// The speed gauge and the G-sensor graph come with the telemetry views; until then their places
+// hold plain windows that have nothing to show.
 void WindowPlaybackView::ShowSpeed(double) {}
 void WindowPlaybackView::RepaintGsensorGraph() {
   window_.PlacedWidget(Control::kGsensorGraph)->update();
 }
-void WindowPlaybackView::MoveMapTo(int) {}
-void WindowPlaybackView::ShowMapView() {}
+
+void WindowPlaybackView::MoveMapTo(int position_ms) {
+  if (CMapViewWnd* map = window_.map_view()) map->UpdateMapPosition(position_ms);
+}
+
+void WindowPlaybackView::ShowMapView() {
+  if (CMapViewWnd* map = window_.map_view()) map->show();
+}
 
 void WindowPlaybackView::ShowMapDecision(MapDecision decision) {
+  if (CMapViewWnd* map = window_.map_view()) map->NewRecording();
   window_.ShowMapBlock(BlockStateOf(decision));
 }
 
