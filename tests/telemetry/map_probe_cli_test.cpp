@@ -49,10 +49,9 @@ TEST_F(MapProbeCliTest, ARecordingWithoutGpsLeavesThePageUntouched) {
 }
 
 TEST_F(MapProbeCliTest, APageThatCannotLoadOrABadCommandLineFails) {
-  const test::ProgramRun run =
-      test::RunProgram(test::ToolPath("vantrel-cli"), {"map-probe", recording_, "--at", "0"},
-                       test::ErrorOutput::kSeparate,
-                       {{"VANTREL_MAP_PAGE", "file:///nonexistent-vantrel-map/"}});
+  const test::ProgramRun run = test::RunProgram(
+      test::ToolPath("vantrel-cli"), {"map-probe", recording_, "--at", "0"},
+      test::ErrorOutput::kSeparate, {{"VANTREL_MAP_PAGE", "file:///nonexistent-vantrel-map/"}});
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_EQ(run.output, "");
   // One line, and nothing of the engine's own chatter.

@@ -19,8 +19,7 @@ std::string ScriptNumber(float value) {
   return std::string(text, result.ptr);
 }
 
-std::string MarkerScript(const MarkerCalls& calls, int remove_id, float longitude,
-                         float latitude) {
+std::string MarkerScript(const MarkerCalls& calls, int remove_id, float longitude, float latitude) {
   const std::string lon = ScriptNumber(longitude);
   const std::string lat = ScriptNumber(latitude);
   std::string script = kGuardOpen;
@@ -28,8 +27,8 @@ std::string MarkerScript(const MarkerCalls& calls, int remove_id, float longitud
     script += "removePoi(" + std::to_string(remove_id) + ");";
   }
   if (calls.add) {
-    script += "addPoi_wgs84(" + std::to_string(kMapMarkerId) + "," + lon + "," + lat + ",\"\",0,0,\"" +
-              kMapMarkerIcon + "\");";
+    script += "addPoi_wgs84(" + std::to_string(kMapMarkerId) + "," + lon + "," + lat +
+              ",\"\",0,0,\"" + kMapMarkerIcon + "\");";
   }
   if (calls.centre) script += "setCenter_wgs84(" + lon + "," + lat + ");";
   return script + kGuardClose;

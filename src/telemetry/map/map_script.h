@@ -26,8 +26,7 @@ struct MarkerCalls {
   bool add = false;
   bool centre = false;
 };
-std::string MarkerScript(const MarkerCalls& calls, int remove_id, float longitude,
-                         float latitude);
+std::string MarkerScript(const MarkerCalls& calls, int remove_id, float longitude, float latitude);
 
 // "setRoute_wgs84" with the route's longitude, latitude pairs as one flat array.
 std::string RouteScript(const std::vector<RoutePoint>& route);

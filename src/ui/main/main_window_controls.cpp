@@ -214,7 +214,8 @@ void CRecboxViewerDlg::LoadToolTips() {
 }
 
 void CRecboxViewerDlg::ApplyLayout() {
-  layout_ = ComputeLayout({layout_mode_, width(), height(), map_placement_ == MapPlacement::kDocked, map_state_});
+  layout_ = ComputeLayout(
+      {layout_mode_, width(), height(), map_placement_ == MapPlacement::kDocked, map_state_});
   setProperty("layoutMode", layout_.mode);
   for (const Placement& placement : layout_.placements) {
     QWidget* widget = PlacedWidget(placement.control);

@@ -36,7 +36,8 @@ TEST(MapSource, EnvironmentWinsOverTheOptionFileAndEmptyValuesAreUnset) {
 }
 
 TEST(MapSource, OptionFileValuesAreReadByKeyWithTheLastLineWinning) {
-  const std::string text = "LANGUAGE=1\r\nMAP_PAGE=http://a/\r\nMAP_PAGES=x\r\nMAP_PAGE=http://b/\r\n";
+  const std::string text =
+      "LANGUAGE=1\r\nMAP_PAGE=http://a/\r\nMAP_PAGES=x\r\nMAP_PAGE=http://b/\r\n";
   EXPECT_EQ(OptionFileValue(text, "MAP_PAGE"), "http://b/");
   EXPECT_EQ(OptionFileValue(text, "MAP_TILES"), std::nullopt);
   EXPECT_EQ(OptionFileValue("MAP_TILES=file:///x", "MAP_TILES"), "file:///x");

@@ -1,34 +1,19 @@
 // The main window with the real web map, offscreen: the page loads without holding up the
 // window, and a playing GPS recording puts its route and marker on the map, docked and popped
 // out.
-#include <QApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 
+#include "map_page_state.h"
 #include "playing_window.h"
 #include "telemetry/map/widgets/map_dlg.h"
 #include "telemetry/map/widgets/map_view_wnd.h"
 #include "telemetry/map/widgets/rb_map_panel_ctrl.h"
-#include "telemetry/map/widgets/web_engine_check.h"
 #include "ui/main/control_ids.h"
 #include "ui/skin/rb_button_ctrl.h"
+#include "web_engine_test_main.h"
 
 namespace vantrel::ui {
-namespace {
-
-constexpr int kPatienceMs = 120000;
-
-QJsonObject PageState(CMapViewWnd& view) {
-  QByteArray state;
-  view.ReadPage(QStringLiteral("vantrelMapState()"),
-                [&state](const QVariant& result) { state = result.toString().toUtf8(); });
-  (void)QTest::qWaitFor([&state] { return !state.isEmpty(); }, kPatienceMs);
-  return QJsonDocument::fromJson(state).object();
-}
-
-}  // namespace
 
 class WebMapWindowTest : public QObject {
   Q_OBJECT
@@ -53,7 +38,7 @@ class WebMapWindowTest : public QObject {
     window.OnCommand(button_id::kLayoutToggle);
     window.OnCommand(button_id::kLayoutToggle);
     QCOMPARE(window.layout_mode(), kFullLayout);
-    QVERIFY(QTest::qWaitFor([view] { return view->page_loaded(); }, kPatienceMs));
+    QVERIFY(WaitForMapPage(*view));
 
     const std::filesystem::path folder = dir.path() / "recordings";
     std::filesystem::create_directories(folder);
@@ -62,20 +47,20 @@ class WebMapWindowTest : public QObject {
     QVERIFY(sim::WriteRecording(description,
                                 (folder / sim::RecordingFileName(description)).string(), &error));
     window.OpenPaths({QString::fromStdString(folder.string())});
-    QVERIFY(QTest::qWaitFor(
-        [&] { return !window.PlacedWidget(Control::kMapPanel)->isHidden(); }, kPatienceMs));
+    QVERIFY(QTest::qWaitFor([&] { return !window.PlacedWidget(Control::kMapPanel)->isHidden(); },
+                            kMapPatienceMs));
     QVERIFY(!window.Button(button_id::kMap)->isHidden());
     QVERIFY(QTest::qWaitFor(
-        [&] { return PageState(*view)[QStringLiteral("marker")].isObject(); }, kPatienceMs));
-    QVERIFY(PageState(*view)[QStringLiteral("routePoints")].toInt() > 1);
+        [&] { return MapPageState(*view)[QStringLiteral("marker")].isObject(); }, kMapPatienceMs));
+    QVERIFY(MapPageState(*view)[QStringLiteral("routePoints")].toInt() > 1);
 
     // Popped out, the same view keeps its page and goes on following the recording.
     window.OnCommand(button_id::kMap);
     QCOMPARE(view->parentWidget(), &window.map_window()->host());
-    const int calls = PageState(*view)[QStringLiteral("calls")].toArray().size();
+    const int calls = MapPageState(*view)[QStringLiteral("calls")].toArray().size();
     QVERIFY(QTest::qWaitFor(
-        [&] { return PageState(*view)[QStringLiteral("calls")].toArray().size() > calls; },
-        kPatienceMs));
+        [&] { return MapPageState(*view)[QStringLiteral("calls")].toArray().size() > calls; },
+        kMapPatienceMs));
     window.map_window()->close_button().click();
     QCOMPARE(view->parentWidget(), window.map_panel());
     window.OnCommand(button_id::kClose);
@@ -84,10 +69,5 @@ class WebMapWindowTest : public QObject {
 
 }  // namespace vantrel::ui
 
-int main(int argc, char** argv) {
-  vantrel::ui::PrepareHeadlessWebEngine();
-  QApplication application(argc, argv);
-  vantrel::ui::WebMapWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VANTREL_WEB_ENGINE_TEST_MAIN(vantrel::ui::WebMapWindowTest)
 #include "web_map_window_test.moc"

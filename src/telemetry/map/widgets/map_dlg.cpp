@@ -16,26 +16,6 @@ namespace {
 constexpr QPoint kInitialPosition(800, 100);
 constexpr ButtonImages kCloseImages{157, 158, 159, 0, 0};
 
-Qt::CursorShape CursorOf(BorderHit hit) {
-  switch (hit) {
-    case BorderHit::kLeft:
-    case BorderHit::kRight:
-      return Qt::SizeHorCursor;
-    case BorderHit::kTop:
-    case BorderHit::kBottom:
-      return Qt::SizeVerCursor;
-    case BorderHit::kTopLeft:
-    case BorderHit::kBottomRight:
-      return Qt::SizeFDiagCursor;
-    case BorderHit::kTopRight:
-    case BorderHit::kBottomLeft:
-      return Qt::SizeBDiagCursor;
-    case BorderHit::kClient:
-      break;
-  }
-  return Qt::ArrowCursor;
-}
-
 }  // namespace
 
 CMapDlg::CMapDlg(int language_index, QWidget* parent)
@@ -98,8 +78,8 @@ void CMapDlg::keyPressEvent(QKeyEvent* event) {
 void CMapDlg::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
-  hit_ = BorderHitAt(at.x(), at.y(), width(), height());
-  resizing_ = hit_ != BorderHit::kClient;
+  hit_ = FrameHitAt(at.x(), at.y(), width(), height(), kMapDlgBorderBand);
+  resizing_ = hit_ != FrameHit::kClient;
   moving_ = !resizing_;
   press_point_ = at;
 }
@@ -108,15 +88,16 @@ void CMapDlg::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pointer = event->globalPosition().toPoint();
   if (resizing_) {
     const QRect frame = geometry();
-    const WindowEdges edges = ResizedEdges(
+    const FrameEdges edges = DragFrameEdge(
+        hit_,
         {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()},
-        hit_, pointer.x(), pointer.y());
+        pointer.x(), pointer.y(), kMapDlgMinimumSize, kMapDlgMinimumSize);
     setGeometry(edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top);
   } else if (moving_) {
     move(pointer - press_point_);
   } else {
     const QPoint at = event->position().toPoint();
-    setCursor(CursorOf(BorderHitAt(at.x(), at.y(), width(), height())));
+    setCursor(FrameCursor(FrameHitAt(at.x(), at.y(), width(), height(), kMapDlgBorderBand)));
   }
 }
 

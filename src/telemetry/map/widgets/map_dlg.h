@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QPoint>
 
-#include "telemetry/map/map_dlg_geometry.h"
+#include "ui/skin/frame_drag.h"
 
 namespace vantrel::ui {
 
@@ -15,6 +15,8 @@ class CRbButtonCtrl;
 class CRbMapPanelCtrl;
 class CRbTextCtrl;
 
+inline constexpr int kMapDlgMinimumSize = 300;
+inline constexpr int kMapDlgBorderBand = 10;
 inline constexpr int kMapDlgCloseId = 1031;
 inline constexpr int kMapDlgHostId = 1201;
 inline constexpr int kMapDlgTitleId = 1202;
@@ -57,7 +59,7 @@ class CMapDlg : public QDialog {
   // A border drag: the band it started on; or a move: the client point that was pressed.
   bool resizing_ = false;
   bool moving_ = false;
-  BorderHit hit_ = BorderHit::kClient;
+  FrameHit hit_ = FrameHit::kClient;
   QPoint press_point_;
 };
 

@@ -15,8 +15,8 @@ constexpr QSize kInitialSize(100, 100);
 
 }  // namespace
 
-CMapPictureWnd::CMapPictureWnd(int id, const char* name, int (*picture_of)(int),
-                               int language_index, QWidget* parent)
+CMapPictureWnd::CMapPictureWnd(int id, const char* name, int (*picture_of)(int), int language_index,
+                               QWidget* parent)
     : QWidget(parent), picture_of_(picture_of), language_index_(language_index) {
   setObjectName(QString::fromLatin1(name));
   setProperty("controlId", id);
@@ -44,7 +44,7 @@ CMapNoDataWnd::CMapNoDataWnd(int language_index, QWidget* parent)
     : CMapPictureWnd(kMapNoDataId, "RbMapNoDataWnd", NoDataPictureId, language_index, parent) {}
 
 CMapNoConnectedWnd::CMapNoConnectedWnd(int language_index, QWidget* parent)
-    : CMapPictureWnd(kMapNotConnectedId, "RbNotConnectedWnd", NotConnectedPictureId,
-                     language_index, parent) {}
+    : CMapPictureWnd(kMapNotConnectedId, "RbNotConnectedWnd", NotConnectedPictureId, language_index,
+                     parent) {}
 
 }  // namespace vantrel::ui

@@ -51,8 +51,7 @@ MapProbeReport ReportOf(const QByteArray& state, bool bound) {
 }  // namespace
 
 std::optional<MapProbeReport> RunMapProbe(const MapSource& source, const TelemetryStore& store,
-                                          const std::vector<int>& times,
-                                          std::string& problem) {
+                                          const std::vector<int>& times, std::string& problem) {
   std::unique_ptr<QApplication> application;
   if (QCoreApplication::instance() == nullptr) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

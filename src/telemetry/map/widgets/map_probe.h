@@ -25,7 +25,6 @@ struct MapProbeReport {
 // Creates the application (offscreen) when there is none. None, with `problem` set, when the
 // page cannot load.
 std::optional<MapProbeReport> RunMapProbe(const MapSource& source, const TelemetryStore& store,
-                                          const std::vector<int>& times,
-                                          std::string& problem);
+                                          const std::vector<int>& times, std::string& problem);
 
 }  // namespace vantrel::ui

@@ -22,8 +22,7 @@ namespace {
 // A page that never shows a dialog, a console or another address than its own.
 class SilentPage : public QWebEnginePage {
  public:
-  SilentPage(const QUrl& address, QObject* parent)
-      : QWebEnginePage(parent), address_(address) {}
+  SilentPage(const QUrl& address, QObject* parent) : QWebEnginePage(parent), address_(address) {}
 
  protected:
   void javaScriptAlert(const QUrl&, const QString&) override {}

@@ -28,8 +28,9 @@ QString WebEngineUnavailableReason() {
     return QStringLiteral("the web engine's helper %1 is missing").arg(HelperProgram());
   }
   if (geteuid() == 0 && !SandboxDisabled()) {
-    return QStringLiteral("the web engine's sandbox cannot run as root "
-                          "(QTWEBENGINE_DISABLE_SANDBOX=1 allows it)");
+    return QStringLiteral(
+        "the web engine's sandbox cannot run as root "
+        "(QTWEBENGINE_DISABLE_SANDBOX=1 allows it)");
   }
   return {};
 }
@@ -43,8 +44,6 @@ void PrepareHeadlessWebEngine() {
   PrepareWebEngineApplication();
 }
 
-void PrepareWebEngineApplication() {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
+void PrepareWebEngineApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
 
 }  // namespace vantrel::ui

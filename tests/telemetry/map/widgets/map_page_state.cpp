@@ -6,26 +6,20 @@
 #include "telemetry/map/widgets/map_view_wnd.h"
 
 namespace vantrel::ui {
-namespace {
-
-// Never a measured time: only how long a very slow machine may take before the test gives up.
-constexpr int kPatienceMs = 120000;
-
-}  // namespace
 
 bool WaitForMapPage(CMapViewWnd& view) {
-  return QTest::qWaitFor([&view] { return view.page_loaded(); }, kPatienceMs);
+  return QTest::qWaitFor([&view] { return view.page_loaded(); }, kMapPatienceMs);
 }
 
 void WaitForBinding(CMapViewWnd& view) {
-  (void)QTest::qWaitFor([&view] { return !view.binding_pending(); }, kPatienceMs);
+  (void)QTest::qWaitFor([&view] { return !view.binding_pending(); }, kMapPatienceMs);
 }
 
 QJsonObject MapPageState(CMapViewWnd& view) {
   QByteArray state;
   view.ReadPage(QStringLiteral("vantrelMapState()"),
                 [&state](const QVariant& result) { state = result.toString().toUtf8(); });
-  (void)QTest::qWaitFor([&state] { return !state.isEmpty(); }, kPatienceMs);
+  (void)QTest::qWaitFor([&state] { return !state.isEmpty(); }, kMapPatienceMs);
   return QJsonDocument::fromJson(state).object();
 }
 

@@ -7,6 +7,9 @@ namespace vantrel::ui {
 
 class CMapViewWnd;
 
+// Never a measured time: only how long a very slow machine may take before a test gives up.
+inline constexpr int kMapPatienceMs = 120000;
+
 // Waits (generously) for the page to load; false when it did not.
 bool WaitForMapPage(CMapViewWnd& view);
 // Waits for a binding request's answer when one is out.

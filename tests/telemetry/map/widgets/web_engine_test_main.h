@@ -7,10 +7,10 @@
 
 #include "telemetry/map/widgets/web_engine_check.h"
 
-#define VANTREL_WEB_ENGINE_TEST_MAIN(TestClass)   \
-  int main(int argc, char** argv) {               \
-    vantrel::ui::PrepareHeadlessWebEngine();      \
-    QApplication application(argc, argv);         \
-    TestClass test;                               \
-    return QTest::qExec(&test, argc, argv);       \
+#define VANTREL_WEB_ENGINE_TEST_MAIN(TestClass) \
+  int main(int argc, char** argv) {             \
+    vantrel::ui::PrepareHeadlessWebEngine();    \
+    QApplication application(argc, argv);       \
+    TestClass test;                             \
+    return QTest::qExec(&test, argc, argv);     \
   }
