@@ -37,6 +37,9 @@ const Subcommand kSubcommands[] = {
     {"settings", vantrel::cli::SettingsCommand,
      "settings rewrite IN OUT --model N | settings show FILE --model N"},
     {"clock", vantrel::cli::ClockCommand, "clock write FILE YYYY MM DD hh mm ss | clock read FILE"},
+    {"render", vantrel::cli::RenderCommand,
+     "render gauge --speed KMH --out FILE.png | render gsensor RECORDING --size WxH --out "
+     "FILE.png"},
     {"map-probe", vantrel::cli::MapProbeCommand, "map-probe RECORDING --at MS [--at MS...]"},
 };
 

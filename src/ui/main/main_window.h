@@ -46,6 +46,8 @@ class CMapDlg;
 class CMapPictureWnd;
 class CMapViewWnd;
 class CRbButtonCtrl;
+class CRbGsensorCtrl;
+class CRbSpeedCtrl;
 class CRbMapPanelCtrl;
 class CRbListCtrl;
 class CRbScreenCtrl;
@@ -148,6 +150,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // Surface 1 (front) or 2 (rear).
   CRbScreenCtrl* Surface(int channel) const;
   QWidget* PlacedWidget(Control control) const;
+  CRbGsensorCtrl* GsensorGraph() const { return gsensor_graph_; }
+  CRbSpeedCtrl* SpeedGauge() const { return speed_gauge_; }
 
  public slots:
   // Messages of the other windows: a volume step 0..10 (the map page), a seek in milliseconds,
@@ -226,6 +230,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CRbSliderCtrl* seek_slider_ = nullptr;
   CRbListCtrl* list_ = nullptr;
   std::array<CRbScreenCtrl*, 2> surfaces_{};
+  CRbGsensorCtrl* gsensor_graph_ = nullptr;
+  CRbSpeedCtrl* speed_gauge_ = nullptr;
   CZoomDlg* zoom_ = nullptr;
   CFullDlg* full_ = nullptr;
   CRbMapPanelCtrl* map_panel_ = nullptr;

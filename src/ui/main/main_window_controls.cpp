@@ -9,6 +9,9 @@
 #include "playback/widgets/full_dialog.h"
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "playback/widgets/zoom_dialog.h"
+#include "telemetry/telemetry_store.h"
+#include "telemetry/widgets/rb_gsensor_ctrl.h"
+#include "telemetry/widgets/rb_speed_ctrl.h"
 #include "telemetry/map/widgets/map_dlg.h"
 #include "telemetry/map/widgets/map_picture_wnd.h"
 #include "ui/main/control_ids.h"
@@ -82,20 +85,6 @@ constexpr std::array<int, 8> kRecordingCommands = {
     button_id::kSaveCopy, button_id::kCapture,     button_id::kPrint, button_id::kPrev,
     button_id::kRewind,   button_id::kFastForward, button_id::kNext,  button_id::kPlay};
 
-// A child window that stands where a later feature's control goes.
-QWidget* MakePlaceholder(QWidget* parent, const char* name, int id, const QColor& colour,
-                         QSize size) {
-  auto* widget = new QWidget(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setProperty("controlId", id);
-  widget->setAutoFillBackground(true);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->resize(size);
-  return widget;
-}
-
 QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 }  // namespace
@@ -160,12 +149,10 @@ void CRecboxViewerDlg::CreatePlaceholders() {
   surfaces_[1] = new CRbScreenCtrl(kRearSurfaceId, this);
   zoom_ = new CZoomDlg(this);
   full_ = new CFullDlg(this);
-  // The G-sensor graph and the speed gauge come with the telemetry views; until then their
-  // places are held by plain windows of their names.
-  placed_[Control::kGsensorGraph] =
-      MakePlaceholder(this, "RbGsensorWnd", 1001, kGsensorBackground, {600, 100});
-  placed_[Control::kSpeedGauge] =
-      MakePlaceholder(this, "RbSpeedWnd", 1003, kSkinBackground, {131, 43});
+  gsensor_graph_ = new CRbGsensorCtrl(ProcessTelemetryStore(), this);
+  placed_[Control::kGsensorGraph] = gsensor_graph_;
+  speed_gauge_ = new CRbSpeedCtrl(this);
+  placed_[Control::kSpeedGauge] = speed_gauge_;
 }
 
 void CRecboxViewerDlg::SetInitialState() {
@@ -186,6 +173,7 @@ void CRecboxViewerDlg::ApplyLanguage(int language_index) {
   loader_language_ = language_index;
   for (auto& [id, panel] : panels_) panel->SetLanguageIndex(language_index);
   for (CRbScreenCtrl* surface : surfaces_) surface->SetLanguageIndex(language_index);
+  gsensor_graph_->SetLanguageIndex(language_index);
   zoom_->SetLanguageIndex(language_index);
   for (CMapPictureWnd* picture : map_pictures_) picture->SetLanguageIndex(language_index);
   map_dlg_->SetLanguageIndex(language_index);

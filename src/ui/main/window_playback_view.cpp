@@ -3,6 +3,8 @@
 #include <QSignalBlocker>
 
 #include "playback/widgets/rb_screen_ctrl.h"
+#include "telemetry/widgets/rb_gsensor_ctrl.h"
+#include "telemetry/widgets/rb_speed_ctrl.h"
 #include "telemetry/map/widgets/map_dlg.h"
 #include "telemetry/map/widgets/map_view_wnd.h"
 #include "ui/main/control_ids.h"
@@ -147,12 +149,13 @@ void WindowPlaybackView::ShowPosition(const PositionReading& reading) {
   window_.map_window()->SetPosition(reading.latitude, reading.longitude);
 }
 
-// The speed gauge and the G-sensor graph come with the telemetry views; until then their places
-// hold plain windows that have nothing to show.
-void WindowPlaybackView::ShowSpeed(double) {}
-void WindowPlaybackView::RepaintGsensorGraph() {
-  window_.PlacedWidget(Control::kGsensorGraph)->update();
+void WindowPlaybackView::ShowSpeed(double km_per_hour) {
+  window_.SpeedGauge()->SetSpeed(km_per_hour);
+  window_.SpeedGauge()->Refresh();
 }
+
+// The graph reads the store when it paints.
+void WindowPlaybackView::RepaintGsensorGraph() { window_.GsensorGraph()->update(); }
 
 void WindowPlaybackView::MoveMapTo(int position_ms) {
   if (CMapViewWnd* map = window_.map_view()) map->UpdateMapPosition(position_ms);
