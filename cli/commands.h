@@ -29,5 +29,6 @@ int ClockCommand(const Words& words);     // clock write FILE YYYY MM DD hh mm s
 int RenderCommand(const Words& words);
 int SnapshotCommand(const Words& words);     // snapshot RECORDING --at MS --folder DIR ...
 int ReportCommand(const Words& words);       // report RECORDING --at MS ... --pdf OUT.pdf
+int MapProbeCommand(const Words& words);     // map-probe RECORDING --at MS [--at MS...]
 
 }  // namespace vantrel::cli

@@ -46,6 +46,7 @@ const Subcommand kSubcommands[] = {
     {"render", vantrel::cli::RenderCommand,
      "render gauge --speed KMH --out FILE.png | render gsensor RECORDING --size WxH --out "
      "FILE.png"},
+    {"map-probe", vantrel::cli::MapProbeCommand, "map-probe RECORDING --at MS [--at MS...]"},
 };
 
 // Asked for, the usage goes to standard output and is no failure; after a command line that

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "app/program_paths.h"
 #include "app/viewer_options.h"
@@ -15,6 +17,8 @@
 #include "platform/volume_provider_linux.h"
 #include "platform/volume_provider_simulated.h"
 #include "platform/volume_watcher.h"
+#include "telemetry/map/map_source.h"
+#include "telemetry/map/widgets/web_engine_check.h"
 #include "ui/main/main_window.h"
 
 namespace vantrel::ui {
@@ -88,6 +92,19 @@ std::optional<Volumes> OpenVolumes(const ViewerArguments& arguments) {
   return volumes;
 }
 
+// The web map where the web engine can run here; otherwise none, said once on stderr.
+std::optional<MapSource> WebMap() {
+  const QString reason = WebEngineUnavailableReason();
+  if (!reason.isEmpty()) {
+    std::fprintf(stderr, "vantrel-viewer: no map: %s\n", qPrintable(reason));
+    return std::nullopt;
+  }
+  std::ifstream file(OptionFilePath(), std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return MapSourceOf(text.str());
+}
+
 }  // namespace
 
 CRecboxViewerApp::CRecboxViewerApp(int& argc, char** argv) : argc_(argc), argv_(argv) {}
@@ -98,6 +115,7 @@ int CRecboxViewerApp::Run() {
   if (!arguments) return exit_code;
 
   // The toolkit's own start-up; it also sets up every control class the windows use.
+  PrepareWebEngineApplication();
   QApplication application(argc_, argv_);
   // Sockets need no start-up here: the map's web view brings its own networking.
   // The folder picker keeps its history under this name in the user's settings.
@@ -113,7 +131,9 @@ int CRecboxViewerApp::Run() {
   ViewerOptions options;
   ReadOptions(OptionFilePath(), options);
 
-  CRecboxViewerDlg window(options, *volumes->provider);
+  PlaybackSetup playback;
+  playback.web_map = WebMap();
+  CRecboxViewerDlg window(options, *volumes->provider, std::move(playback));
   if (!arguments->paths.isEmpty()) {
     QTimer::singleShot(0, &window, [&window, &arguments] { window.OpenPaths(arguments->paths); });
   }

@@ -45,7 +45,6 @@ inline constexpr int kSaveCopy = 1156;
 
 inline constexpr int kListId = 1003;
 inline constexpr int kMapPanelId = 1006;
-inline constexpr int kMapViewId = 2091;
 
 // Text panels: id and panel type.
 namespace panel_id {

@@ -10,7 +10,6 @@
 #include "catalogue/folder_scan.h"
 #include "catalogue/kind_text.h"
 #include "platform/audio_output_device.h"
-#include "platform/network_state.h"
 #include "platform/volume_provider.h"
 #include "playback/widgets/full_dialog.h"
 #include "playback/widgets/rb_screen_ctrl.h"
@@ -135,6 +134,7 @@ CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::Volum
   setMouseTracking(true);
 
   CreateControls();
+  CreateMapWindows(playback);
   ApplyLanguage(LanguageIndex());
   CentreOnScreen();
   ApplyLayout();
@@ -181,7 +181,7 @@ void CRecboxViewerDlg::CreatePlayback(const PlaybackSetup& setup) {
   controller_ = std::make_unique<PlaybackController>(PlaybackControllerParts{
       *view_, *list_, *list_, catalogue_, ProcessTelemetryStore(), options_, *view_, ui_thread_,
       tick_timer_, delay_timer_, std::move(make_graph), TempFolder(), std::move(library_loads),
-      platform::InternetReachable, setup.timings});
+      [this] { return MapAvailable(); }, setup.timings});
   playback_ = setup.commands ? setup.commands : controller_.get();
 }
 
@@ -233,6 +233,10 @@ void CRecboxViewerDlg::OnSeekMessage(int milliseconds) { controller_->SeekMessag
 void CRecboxViewerDlg::OnRepaintFiltersMessage() { controller_->RepaintFiltersMessage(); }
 
 void CRecboxViewerDlg::ShowMapBlock(MapBlockState state) {
+  // A recording without GPS data has nothing for the pop-up to show.
+  if (state == MapBlockState::kNoData && map_placement_ != MapPlacement::kDocked) {
+    DockMap(layout_mode());
+  }
   if (state == map_state_) return;
   map_state_ = state;
   ApplyLayout();
@@ -296,7 +300,7 @@ void CRecboxViewerDlg::OnCommand(int id) {
       }
       break;
     case button_id::kMap:
-      // Popping the map out into its own window comes with the map.
+      PopOutMap();
       break;
     default:
       break;

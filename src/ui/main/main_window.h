@@ -11,8 +11,10 @@
 #include <QStringList>
 #include <array>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/viewer_options.h"
 #include "catalogue/list_filter.h"
@@ -22,6 +24,8 @@
 #include "playback/controller/playback_controller.h"
 #include "playback/graph_components.h"
 #include "playback/playback_commands.h"
+#include "telemetry/map/map_placement.h"
+#include "telemetry/map/map_source.h"
 #include "ui/main/filter_button_group.h"
 #include "ui/main/key_table.h"
 #include "ui/main/main_layout.h"
@@ -39,9 +43,13 @@ class VolumeProvider;
 namespace vantrel::ui {
 
 class CFullDlg;
+class CMapDlg;
+class CMapPictureWnd;
+class CMapViewWnd;
 class CRbButtonCtrl;
 class CRbGsensorCtrl;
 class CRbSpeedCtrl;
+class CRbMapPanelCtrl;
 class CRbListCtrl;
 class CRbScreenCtrl;
 class CRbSimpleSliderCtrl;
@@ -52,12 +60,17 @@ class MessageBoxMessages;
 class WindowPlaybackView;
 
 // How the window's playback is set up: the controller's delays, whether recordings play their
-// sound on the sound card (when the machine has one), and, for tests, playback that receives the
-// window's commands in place of the controller.
+// sound on the sound card (when the machine has one), for tests, playback that receives the
+// window's commands in place of the controller, and where the web map comes from. Without a
+// web map (where the web engine cannot run, and in tests that do not need it) the map block
+// shows its not-connected picture for recordings with GPS data.
 struct PlaybackSetup {
   ControllerTimings timings;
   bool use_sound_card = true;
   PlaybackCommands* commands = nullptr;
+  std::optional<MapSource> web_map;
+  // Whether this computer is connected; the system's network state unless replaced.
+  std::function<bool()> internet_connected;
 };
 
 class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
@@ -107,6 +120,14 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // The map block after a recording opened: which of the map, no-data and not-connected windows
   // shows (in the full layout).
   void ShowMapBlock(MapBlockState state);
+  // The map view goes back into the main window's map block (the pop-up hides); the Map button
+  // and the map block's labels show in layout 1.
+  void DockMap(int layout_mode);
+  // The map view goes into its pop-up, which shows; the Map button and the labels hide.
+  void PopOutMap();
+  // Whether the map can show a recording's route now: the web view runs and the map's page and
+  // tiles can be reached.
+  bool MapAvailable() const;
 
   int layout_mode() const { return layout_.mode; }
   const MainLayout& current_layout() const { return layout_; }
@@ -118,6 +139,11 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   const WindowPlaybackView& playback_view() const { return *view_; }
   CZoomDlg* zoom_window() const { return zoom_; }
   CFullDlg* full_window() const { return full_; }
+  // Null where the web map does not run.
+  CMapViewWnd* map_view() const { return map_view_; }
+  CMapDlg* map_window() const { return map_dlg_; }
+  CRbMapPanelCtrl* map_panel() const { return map_panel_; }
+  MapPlacement map_placement() const { return map_placement_; }
 
   // The window's controls, for playback and for tests. Null for an unknown id.
   CRbButtonCtrl* Button(int id) const;
@@ -156,6 +182,9 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   void CreatePanels();
   void CreateSlidersAndList();
   void CreatePlaceholders();
+  void CreateMapWindows(const PlaybackSetup& setup);
+  // The web engine stopped: the map block falls back to its not-connected picture.
+  void MapEngineFailed();
   void CreatePlayback(const PlaybackSetup& setup);
   void ConnectControls();
   void SetInitialState();
@@ -208,6 +237,12 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CRbSpeedCtrl* speed_gauge_ = nullptr;
   CZoomDlg* zoom_ = nullptr;
   CFullDlg* full_ = nullptr;
+  CRbMapPanelCtrl* map_panel_ = nullptr;
+  CMapViewWnd* map_view_ = nullptr;
+  CMapDlg* map_dlg_ = nullptr;
+  std::array<CMapPictureWnd*, 2> map_pictures_{};
+  std::function<bool()> internet_connected_;
+  MapSource map_source_;
   std::unique_ptr<FilterButtonGroup> filter_buttons_;
   std::unique_ptr<SourceLoading> loading_;
   std::unique_ptr<OutputCommands> output_;
@@ -216,7 +251,7 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
 
   MainLayout layout_;
   int layout_mode_ = kFullLayout;
-  bool map_docked_ = true;
+  MapPlacement map_placement_ = MapPlacement::kDocked;
   MapBlockState map_state_ = MapBlockState::kNoData;
   bool initialised_ = false;
 

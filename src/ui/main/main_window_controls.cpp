@@ -12,6 +12,8 @@
 #include "telemetry/telemetry_store.h"
 #include "telemetry/widgets/rb_gsensor_ctrl.h"
 #include "telemetry/widgets/rb_speed_ctrl.h"
+#include "telemetry/map/widgets/map_dlg.h"
+#include "telemetry/map/widgets/map_picture_wnd.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/rb_button_ctrl.h"
@@ -83,20 +85,6 @@ constexpr std::array<int, 8> kRecordingCommands = {
     button_id::kSaveCopy, button_id::kCapture,     button_id::kPrint, button_id::kPrev,
     button_id::kRewind,   button_id::kFastForward, button_id::kNext,  button_id::kPlay};
 
-// A child window that stands where a later feature's control goes.
-QWidget* MakePlaceholder(QWidget* parent, const char* name, int id, const QColor& colour,
-                         QSize size) {
-  auto* widget = new QWidget(parent);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setProperty("controlId", id);
-  widget->setAutoFillBackground(true);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  widget->setPalette(palette);
-  widget->resize(size);
-  return widget;
-}
-
 QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 }  // namespace
@@ -161,14 +149,6 @@ void CRecboxViewerDlg::CreatePlaceholders() {
   surfaces_[1] = new CRbScreenCtrl(kRearSurfaceId, this);
   zoom_ = new CZoomDlg(this);
   full_ = new CFullDlg(this);
-  // The map comes with its own window; until then its places are held by plain windows of their
-  // names.
-  placed_[Control::kMapPanel] =
-      MakePlaceholder(this, "RbMapPanelCtrl", kMapPanelId, kMapBlockBackground, {279, 200});
-  placed_[Control::kMapNoData] =
-      MakePlaceholder(this, "RbMapNoDataWnd", 1011, kMapBlockBackground, {100, 100});
-  placed_[Control::kMapNotConnected] =
-      MakePlaceholder(this, "RbNotConnectedWnd", 1012, kMapBlockBackground, {100, 100});
   gsensor_graph_ = new CRbGsensorCtrl(ProcessTelemetryStore(), this);
   placed_[Control::kGsensorGraph] = gsensor_graph_;
   speed_gauge_ = new CRbSpeedCtrl(this);
@@ -195,6 +175,8 @@ void CRecboxViewerDlg::ApplyLanguage(int language_index) {
   for (CRbScreenCtrl* surface : surfaces_) surface->SetLanguageIndex(language_index);
   gsensor_graph_->SetLanguageIndex(language_index);
   zoom_->SetLanguageIndex(language_index);
+  for (CMapPictureWnd* picture : map_pictures_) picture->SetLanguageIndex(language_index);
+  map_dlg_->SetLanguageIndex(language_index);
   list_->SetLanguageIndex(language_index);
   // A language without a library keeps the faces the channel buttons have.
   if (!LanguageLibraryName(language_index).empty()) {
@@ -220,7 +202,8 @@ void CRecboxViewerDlg::LoadToolTips() {
 }
 
 void CRecboxViewerDlg::ApplyLayout() {
-  layout_ = ComputeLayout({layout_mode_, width(), height(), map_docked_, map_state_});
+  layout_ = ComputeLayout(
+      {layout_mode_, width(), height(), map_placement_ == MapPlacement::kDocked, map_state_});
   setProperty("layoutMode", layout_.mode);
   for (const Placement& placement : layout_.placements) {
     QWidget* widget = PlacedWidget(placement.control);

@@ -12,29 +12,6 @@
 #include "ui/skin/rb_list_ctrl.h"
 
 namespace vantrel::ui {
-namespace {
-
-Qt::CursorShape CursorFor(FrameHit hit) {
-  switch (hit) {
-    case FrameHit::kLeft:
-    case FrameHit::kRight:
-      return Qt::SizeHorCursor;
-    case FrameHit::kTop:
-    case FrameHit::kBottom:
-      return Qt::SizeVerCursor;
-    case FrameHit::kTopLeft:
-    case FrameHit::kBottomRight:
-      return Qt::SizeFDiagCursor;
-    case FrameHit::kTopRight:
-    case FrameHit::kBottomLeft:
-      return Qt::SizeBDiagCursor;
-    case FrameHit::kClient:
-      break;
-  }
-  return Qt::ArrowCursor;
-}
-
-}  // namespace
 
 void CRecboxViewerDlg::paintEvent(QPaintEvent*) {
   const bool surface_shown = !surfaces_[0]->isHidden() || !surfaces_[1]->isHidden();
@@ -92,7 +69,7 @@ void CRecboxViewerDlg::mouseMoveEvent(QMouseEvent* event) {
   }
   const QPoint pos = event->position().toPoint();
   setCursor(isMaximized() ? Qt::ArrowCursor
-                          : CursorFor(HitTest(pos.x(), pos.y(), width(), height())));
+                          : FrameCursor(HitTest(pos.x(), pos.y(), width(), height())));
 }
 
 void CRecboxViewerDlg::mouseReleaseEvent(QMouseEvent* event) {

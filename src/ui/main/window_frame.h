@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/main/layout_rect.h"
+#include "ui/skin/frame_drag.h"
 
 namespace vantrel::ui {
 
@@ -12,19 +13,6 @@ inline constexpr int kMinimumHeight = 770;
 inline constexpr int kFrameBorder = 10;
 // The top band that a double click maximises from, in the full layout.
 inline constexpr int kTopBandHeight = 49;
-
-// Where a point lies: the client area or one of the eight edges and corners of the frame.
-enum class FrameHit {
-  kClient = 1,
-  kLeft = 10,
-  kRight = 11,
-  kTop = 12,
-  kTopLeft = 13,
-  kTopRight = 14,
-  kBottom = 15,
-  kBottomLeft = 16,
-  kBottomRight = 17,
-};
 
 // The frame part under (x, y) in client co-ordinates of a width x height window; corners take
 // precedence over edges.

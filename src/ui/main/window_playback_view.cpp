@@ -5,6 +5,8 @@
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "telemetry/widgets/rb_gsensor_ctrl.h"
 #include "telemetry/widgets/rb_speed_ctrl.h"
+#include "telemetry/map/widgets/map_dlg.h"
+#include "telemetry/map/widgets/map_view_wnd.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/filter_button_group.h"
 #include "ui/main/main_window.h"
@@ -144,6 +146,7 @@ void WindowPlaybackView::ShowGsensor(const GsensorReading& reading) {
 
 void WindowPlaybackView::ShowPosition(const PositionReading& reading) {
   window_.Panel(panel_id::kPositionReadout)->SetPosition(reading.latitude, reading.longitude);
+  window_.map_window()->SetPosition(reading.latitude, reading.longitude);
 }
 
 void WindowPlaybackView::ShowSpeed(double km_per_hour) {
@@ -154,12 +157,16 @@ void WindowPlaybackView::ShowSpeed(double km_per_hour) {
 // The graph reads the store when it paints.
 void WindowPlaybackView::RepaintGsensorGraph() { window_.GsensorGraph()->update(); }
 
-// The map view comes with the map window; until then its place holds a plain window that has
-// nothing to show.
-void WindowPlaybackView::MoveMapTo(int) {}
-void WindowPlaybackView::ShowMapView() {}
+void WindowPlaybackView::MoveMapTo(int position_ms) {
+  if (CMapViewWnd* map = window_.map_view()) map->UpdateMapPosition(position_ms);
+}
+
+void WindowPlaybackView::ShowMapView() {
+  if (CMapViewWnd* map = window_.map_view()) map->show();
+}
 
 void WindowPlaybackView::ShowMapDecision(MapDecision decision) {
+  if (CMapViewWnd* map = window_.map_view()) map->NewRecording();
   window_.ShowMapBlock(BlockStateOf(decision));
 }
 

@@ -38,7 +38,7 @@ struct WindowFixture {
       ++picker_runs;
       return std::nullopt;
     };
-    const PlaybackSetup setup{delays, false, real_playback ? nullptr : &playback};
+    const PlaybackSetup setup{delays, false, real_playback ? nullptr : &playback, {}, {}};
     window = std::make_unique<CRecboxViewerDlg>(options, volumes, setup, timings, picker);
     window->SetMessages(messages);
   }
