@@ -152,6 +152,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // video surfaces).
   void ApplyLayout();
   void ToggleLayout();
+  // The About command: playback pauses while the about box is up.
+  void ShowAboutBox();
   void ShowPlaybackMenu(const QPoint& global_position);
   void VolumeRemoved(const std::string& root);
   void RunFilter(ListFilter filter);
