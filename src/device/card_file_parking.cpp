@@ -9,6 +9,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "device/card_files.h"
+
 namespace vantrel::device {
 namespace {
 
@@ -23,7 +25,7 @@ std::optional<std::string> FileBytes(const std::string& path) {
 }
 
 bool WriteDurably(const std::string& path, const std::string& bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   size_t done = 0;
   while (done < bytes.size()) {
@@ -33,10 +35,6 @@ bool WriteDurably(const std::string& path, const std::string& bytes) {
   }
   const bool synced = done == bytes.size() && ::fsync(fd) == 0;
   return ::close(fd) == 0 && synced;
-}
-
-std::string Joined(const std::string& folder, const std::string& name) {
-  return folder.empty() || folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
 }  // namespace
@@ -52,10 +50,10 @@ std::optional<ParkedCardFiles> ParkedCardFiles::Park(const std::string& card_roo
                                                      const std::string& parent) {
   std::error_code error;
   fs::create_directories(parent, error);
-  std::string pattern = Joined(parent, "format-XXXXXX");
+  std::string pattern = CardFilePath(parent, "format-XXXXXX");
   if (::mkdtemp(pattern.data()) == nullptr) return std::nullopt;  // mkdtemp makes it 0700
   for (const std::string& name : names) {
-    if (!CopyFileVerified(Joined(card_root, name), Joined(pattern, name))) {
+    if (!CopyFileVerified(CardFilePath(card_root, name), CardFilePath(pattern, name))) {
       fs::remove_all(pattern, error);
       return std::nullopt;
     }
@@ -67,8 +65,8 @@ std::vector<std::string> ParkedCardFiles::Restore(const std::string& root) {
   std::vector<std::string> restored;
   bool all = true;
   for (const std::string& name : names_) {
-    const std::string parked = Joined(folder_, name);
-    if (CopyFileVerified(parked, Joined(root, name))) {
+    const std::string parked = CardFilePath(folder_, name);
+    if (CopyFileVerified(parked, CardFilePath(root, name))) {
       restored.push_back(name);
       std::error_code error;
       fs::remove(parked, error);

@@ -1,8 +1,9 @@
 #include "device/card_file_summary.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string_view>
+
+#include "device/card_files.h"
 
 namespace vantrel::device {
 namespace {
@@ -26,12 +27,7 @@ std::string SummarySizeText(uint64_t size_kib) {
 std::string SummaryCountText(int count) { return Printed("%4d", count); }
 
 bool HasDetailListMarker(const std::string& program_folder) {
-  // Listed and compared by name, so "user.bin" does not count on a file system that ignores case.
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(program_folder, error)) {
-    if (entry.path().filename() == "User.bin" && entry.is_regular_file(error)) return true;
-  }
-  return false;
+  return CardFileExists(program_folder, "User.bin");
 }
 
 CardFileSummary BuildCardFileSummary(const std::vector<RecordingEntry>& entries) {

@@ -4,6 +4,7 @@
 
 #include "app/language.h"
 #include "device/card_file_parking.h"
+#include "device/card_files.h"
 #include "device/card_labels.h"
 #include "device/lyfs_partition_format.h"
 #include "lyfs/lyfs.h"
@@ -30,10 +31,6 @@ std::string LyfsFailedText(int code) {
   char text[128];
   std::snprintf(text, sizeof text, kLyfsFormatFailedMessage, code);
   return text;
-}
-
-std::string InRoot(const std::string& root, const std::string& name) {
-  return !root.empty() && root.back() == '/' ? root + name : root + "/" + name;
 }
 
 bool Holds(const std::vector<std::string>& names, const std::string& name) {
@@ -79,7 +76,7 @@ std::string Format(const CardFormatJob& job, platform::CardFormatter& formatter,
 }  // namespace
 
 std::string ParkingParent(const std::string& program_folder) {
-  return InRoot(program_folder, "parked");
+  return CardFilePath(program_folder, "parked");
 }
 
 CardFormatKind FormatKindFor(const std::string& device_path, std::string_view model) {
@@ -107,7 +104,7 @@ CardFormatOutcome RunCardFormat(const CardFormatJob& job, platform::CardFormatte
         WithPath(LanguageText(job.language_index, kFilesKeptText), outcome.kept_folder));
   }
   if (!Holds(job.card_files, kInstallerFileName)) {
-    CopyFileVerified(job.installer_source, InRoot(root, kInstallerFileName));
+    CopyInstallerToCard(job.program_folder, root);
   }
   return outcome;
 }
@@ -127,12 +124,10 @@ FormatCardResult FormatCard(const FormatCardRequest& request, FormatCardPorts& p
   job.model = request.model;
   job.sd_allocation = request.sd_allocation;
   job.kind = result.kind = FormatKindFor(job.card.device_path, job.model);
-  for (const char* name : {kInstallerFileName, kSetupFileName}) {
-    if (request.card_file_exists && request.card_file_exists(job.card.root, name)) {
-      job.card_files.push_back(name);
-    }
+  for (const char* name : {kInstallerFileName, kSettingsFileName}) {
+    if (CardFileExists(job.card.root, name)) job.card_files.push_back(name);
   }
-  job.installer_source = InRoot(request.program_folder, kInstallerFileName);
+  job.program_folder = request.program_folder;
   job.parking_parent = request.parking_parent;
   job.language_index = request.language_index;
   if (job.kind == CardFormatKind::kFat) job.fat_label = ports.AskFatLabel(FatDialogLabel(job.model));

@@ -5,7 +5,6 @@
 // command-line tool and the tests run the same command.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +15,6 @@
 #include "platform/volume.h"
 
 namespace vantrel::device {
-
-inline constexpr char kSetupFileName[] = "setup.cfg";
-inline constexpr char kInstallerFileName[] = "Vantrel Viewer.msi";
 
 inline constexpr char kFormatDoneMessage[] = "포맷이 완료 되었습니다.";
 inline constexpr char kFatFormatFailedMessage[] = "FAT 포맷을 실패 하였습니다.";
@@ -36,9 +32,6 @@ CardFormatKind FormatKindFor(const std::string& device_path, std::string_view mo
 // are not lost.
 std::string ParkingParent(const std::string& program_folder);
 
-// Whether the card root holds a file of exactly this name.
-using CardFileCheck = std::function<bool(const std::string& root, const std::string& name)>;
-
 // What one format works on, settled before the card is touched.
 struct CardFormatJob {
   platform::Volume card;
@@ -50,8 +43,8 @@ struct CardFormatJob {
   std::optional<std::string> fat_label;
   // The card's own files, of "setup.cfg" and the installer, found in its root.
   std::vector<std::string> card_files;
-  // The installer in the program folder, copied to a card that had none.
-  std::string installer_source;
+  // Holds the installer copied to a card that had none.
+  std::string program_folder;
   // Where this format's private parking folder is made.
   std::string parking_parent;
   int language_index = 0;
@@ -90,7 +83,6 @@ struct FormatCardRequest {
   int language_index = 0;
   std::string program_folder;
   std::string parking_parent;
-  CardFileCheck card_file_exists;
 };
 
 struct FormatCardResult {

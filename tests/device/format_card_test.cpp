@@ -94,9 +94,6 @@ class FormatCardTest : public ::testing::Test {
     request.language_index = language;
     request.program_folder = program_.string();
     request.parking_parent = parked_.string();
-    request.card_file_exists = [](const std::string& root, const std::string& name) {
-      return fs::is_regular_file(fs::path(root) / name);
-    };
     return device::FormatCard(request, ports_);
   }
 
