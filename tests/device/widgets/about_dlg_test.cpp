@@ -4,9 +4,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "app/user_messages.h"
 #include "device/widgets/about_dlg.h"
 #include "device/widgets/file_info_view.h"
+#include "recorded_messages.h"
 #include "shot.h"
 #include "ui/skin/rb_button_ctrl.h"
 #include "ui/skin/rb_text_ctrl.h"
@@ -14,11 +14,7 @@
 namespace vantrel::ui {
 namespace {
 
-class RecordedMessages : public UserMessages {
- public:
-  void Show(const std::string& text) override { shown.push_back(text); }
-  std::vector<std::string> shown;
-};
+using test::RecordedMessages;
 
 device::DeviceInfoResult Refused() { return {device::kLyfsOnlyMessage, std::nullopt}; }
 
