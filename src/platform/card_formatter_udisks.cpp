@@ -41,10 +41,14 @@ QDBusMessage Call(const QString& object, const char* interface, const char* meth
   return target.callWithArgumentList(QDBus::Block, Text(method), arguments);
 }
 
+// True also when there is nothing to unmount: a partition just created carries no file system.
 bool Unmounted(const QString& object) {
   const QDBusMessage reply = Call(object, kFilesystem, "Unmount", {QVariantMap{}});
-  return reply.type() != QDBusMessage::ErrorMessage ||
-         reply.errorName() == Text("org.freedesktop.UDisks2.Error.NotMounted");
+  if (reply.type() != QDBusMessage::ErrorMessage) return true;
+  const QString error = reply.errorName();
+  return error == Text("org.freedesktop.UDisks2.Error.NotMounted") ||
+         error == Text("org.freedesktop.DBus.Error.UnknownMethod") ||
+         error == Text("org.freedesktop.DBus.Error.UnknownInterface");
 }
 
 }  // namespace
