@@ -272,7 +272,7 @@ void CRecboxViewerDlg::OnCommand(int id) {
       // The printed report comes with saving and printing recordings.
       break;
     case button_id::kSetting:
-      // The settings dialog comes with the device settings.
+      RunSettings();
       break;
     case button_id::kZoom:
       zoom_->Toggle();

@@ -27,6 +27,7 @@
 #include "ui/main/main_layout.h"
 #include "ui/main/source_loading.h"
 #include "ui/main/window_frame.h"
+#include "ui/settings/setting_dialog.h"
 
 class QMenu;
 
@@ -85,6 +86,12 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
 
   // Where the window's texts for the user go (a message box unless replaced).
   void SetMessages(UserMessages& messages) { messages_ = &messages; }
+
+  // What the settings dialog of the Setting command is given (the card formatting among it); the
+  // window supplies its own volumes.
+  void SetSettingServices(SettingDialogServices services) {
+    setting_services_ = std::move(services);
+  }
 
   // The language of every text of the window: panels, list headings, tool tips and the
   // channel buttons' faces.
@@ -158,6 +165,9 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   void VolumeRemoved(const std::string& root);
   void RunFilter(ListFilter filter);
   void CloseViewer();
+  // The Setting command: the settings dialog over paused playback; after OK the rear mirror and
+  // the language are applied again.
+  void RunSettings();
   void Drop(const QStringList& paths);
   bool HandleKey(QKeyEvent* event);
   void ClearTopButtonHover();
@@ -193,6 +203,7 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CFullDlg* full_ = nullptr;
   std::unique_ptr<FilterButtonGroup> filter_buttons_;
   std::unique_ptr<SourceLoading> loading_;
+  SettingDialogServices setting_services_;
   int volume_listener_ = 0;
 
   MainLayout layout_;
