@@ -18,6 +18,7 @@
 #include "device/device_info_command.h"
 #include "device/format_card.h"
 #include "device/simulated_card_formatter.h"
+#include "platform/executable_folder.h"
 #include "platform/program_folder.h"
 #include "source_scan.h"
 
@@ -77,8 +78,8 @@ int Format(const Arguments& arguments, platform::VolumeProvider& volumes) {
   request.model = *model;
   request.sd_allocation = static_cast<int>(
       arguments.Integer("sd-allocation", device::kSdAllocationNotRead));
-  request.program_folder = platform::ProgramFolder();
-  request.parking_parent = device::ParkingParent(request.program_folder);
+  request.program_folder = platform::ExecutableFolder();
+  request.parking_parent = device::ParkingParent(platform::ProgramFolder());
   UnattendedPorts ports;
   const device::FormatCardResult result = device::FormatCard(request, ports);
   if (result.ran) {

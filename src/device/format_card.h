@@ -81,7 +81,7 @@ struct FormatCardRequest {
   std::string model;
   int sd_allocation = kSdAllocationNotRead;
   int language_index = 0;
-  std::string program_folder;
+  std::string program_folder;  // holds the installer
   std::string parking_parent;
 };
 

@@ -7,7 +7,7 @@
 #include "app/language.h"
 #include "device/simulated_card_formatter.h"
 #include "device/widgets/fat_format_dialog.h"
-#include "ui/skin/message_box_messages.h"
+#include "app/user_messages.h"
 
 namespace vantrel::ui {
 namespace {
@@ -47,10 +47,11 @@ device::CardFormatOutcome QtFormatCardPorts::Run(const device::CardFormatJob& jo
   return outcome;
 }
 
-void QtFormatCardPorts::Show(const std::string& text) { MessageBoxMessages(owner_).Show(text); }
+void QtFormatCardPorts::Show(const std::string& text) { messages_.Show(text); }
 
-device::FormatCardResult RunFormatCard(QWidget* owner, const device::FormatCardRequest& request) {
-  QtFormatCardPorts ports(owner, request.language_index);
+device::FormatCardResult RunFormatCard(QWidget* owner, UserMessages& messages,
+                                       const device::FormatCardRequest& request) {
+  QtFormatCardPorts ports(owner, messages, request.language_index);
   return device::FormatCard(request, ports);
 }
 

@@ -7,12 +7,17 @@
 
 class QWidget;
 
+namespace vantrel {
+class UserMessages;
+}
+
 namespace vantrel::ui {
 
 class QtFormatCardPorts : public device::FormatCardPorts {
  public:
-  QtFormatCardPorts(QWidget* owner, int language_index)
-      : owner_(owner), language_index_(language_index) {}
+  // Questions and dialogs appear over owner; the messages go to `messages`.
+  QtFormatCardPorts(QWidget* owner, UserMessages& messages, int language_index)
+      : owner_(owner), messages_(messages), language_index_(language_index) {}
 
   bool Confirm(const std::string& question) override;
   std::optional<std::string> AskFatLabel(const std::string& label) override;
@@ -21,10 +26,12 @@ class QtFormatCardPorts : public device::FormatCardPorts {
 
  private:
   QWidget* owner_;
+  UserMessages& messages_;
   int language_index_;
 };
 
 // Runs the Format command over owner with the card formatter for the chosen card.
-device::FormatCardResult RunFormatCard(QWidget* owner, const device::FormatCardRequest& request);
+device::FormatCardResult RunFormatCard(QWidget* owner, UserMessages& messages,
+                                       const device::FormatCardRequest& request);
 
 }  // namespace vantrel::ui

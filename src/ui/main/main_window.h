@@ -168,6 +168,9 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // The Setting command: the settings dialog over paused playback; after OK the rear mirror and
   // the language are applied again.
   void RunSettings();
+  // The settings dialog's Format button; a formatted card that is the opened source is reset as
+  // if it had been taken out.
+  void FormatChosenCard(const CardFormatRequest& chosen);
   void Drop(const QStringList& paths);
   bool HandleKey(QKeyEvent* event);
   void ClearTopButtonHover();

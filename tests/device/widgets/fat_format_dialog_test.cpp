@@ -7,6 +7,7 @@
 
 #include "device/widgets/fat_format_dialog.h"
 #include "device/widgets/format_card_runner.h"
+#include "recorded_messages.h"
 #include "shot.h"
 #include "temp_dir.h"
 
@@ -46,12 +47,15 @@ class FatFormatDialogTest : public QObject {
     job.fat_label = "KT410A";
     job.card_files = {"setup.cfg"};
     job.parking_parent = (temp.path() / "parked").string();
-    QtFormatCardPorts ports(nullptr, 0);
+    test::RecordedMessages messages;
+    QtFormatCardPorts ports(nullptr, messages, 0);
     const device::CardFormatOutcome outcome = ports.Run(job);
     QVERIFY(outcome.succeeded);
     QCOMPARE(outcome.restored, std::vector<std::string>{"setup.cfg"});
     QCOMPARE(test::ReadFile(root / "setup.cfg"), std::string("settings"));
     QVERIFY(!fs::exists(root / "old.avi"));
+    ports.Show("done");
+    QCOMPARE(messages.shown, std::vector<std::string>{"done"});
   }
 };
 
