@@ -35,9 +35,7 @@ int Usage(const std::string& problem) {
   return 2;
 }
 
-void PrintMessage(const std::string& text) {
-  std::printf("message\t%s\n", Field(text).c_str());
-}
+void PrintMessage(const std::string& text) { std::printf("message\t%s\n", Field(text).c_str()); }
 
 // The card sources of the volumes, as the viewer lists them. Null with a usage problem set.
 const SourceRecord* CardSource(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
@@ -76,8 +74,8 @@ int Format(const Arguments& arguments, platform::VolumeProvider& volumes) {
   device::FormatCardRequest request;
   request.card = platform::VolumeAtRoot(volumes, source->root);
   request.model = *model;
-  request.sd_allocation = static_cast<int>(
-      arguments.Integer("sd-allocation", device::kSdAllocationNotRead));
+  request.sd_allocation =
+      static_cast<int>(arguments.Integer("sd-allocation", device::kSdAllocationNotRead));
   request.program_folder = platform::ExecutableFolder();
   request.parking_parent = device::ParkingParent(platform::ProgramFolder());
   UnattendedPorts ports;

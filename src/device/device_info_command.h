@@ -14,7 +14,8 @@
 namespace vantrel::device {
 
 inline constexpr char kNothingPlayedMessage[] = "정보를 확인할 SD카드를 재생해 주세요";
-inline constexpr char kLyfsOnlyMessage[] = "LyFS 파일정보만 확인이 가능합니다.\nSD 카드를 확인해 주세요";
+inline constexpr char kLyfsOnlyMessage[] =
+    "LyFS 파일정보만 확인이 가능합니다.\nSD 카드를 확인해 주세요";
 inline constexpr char kNoFirmwareMessage[] =
     "펌웨어 정보를 확인 할 수 없습니다.\nsetup.cfg 파일을 확인해 주세요";
 inline constexpr char kUnsupportedModelMessage[] =

@@ -48,8 +48,8 @@ std::string Format(const CardFormatJob& job, platform::CardFormatter& formatter,
   if (job.kind == CardFormatKind::kFat) {
     outcome.succeeded = true;
     if (!job.fat_label) return job.card.root;  // the dialog was cancelled
-    if (std::optional<std::string> root = formatter.FormatFat(job.card, Target::kVolume,
-                                                              *job.fat_label)) {
+    if (std::optional<std::string> root =
+            formatter.FormatFat(job.card, Target::kVolume, *job.fat_label)) {
       return *root;
     }
     // Our dialog stands for the system's, which told the user of a failed format itself.
@@ -130,7 +130,8 @@ FormatCardResult FormatCard(const FormatCardRequest& request, FormatCardPorts& p
   job.program_folder = request.program_folder;
   job.parking_parent = request.parking_parent;
   job.language_index = request.language_index;
-  if (job.kind == CardFormatKind::kFat) job.fat_label = ports.AskFatLabel(FatDialogLabel(job.model));
+  if (job.kind == CardFormatKind::kFat)
+    job.fat_label = ports.AskFatLabel(FatDialogLabel(job.model));
   result.outcome = ports.Run(job);
   result.ran = true;
   result.succeeded = result.outcome.succeeded;

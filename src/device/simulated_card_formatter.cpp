@@ -48,8 +48,7 @@ bool EmptyFolder(const std::string& root) {
 
 bool SimulatedCardFormatter::ReleaseVolume(const platform::Volume&) { return true; }
 
-std::optional<std::string> SimulatedCardFormatter::FormatFat(const platform::Volume& card,
-                                                             Target,
+std::optional<std::string> SimulatedCardFormatter::FormatFat(const platform::Volume& card, Target,
                                                              const std::string& label) {
   std::error_code error;
   if (!fs::is_regular_file(card.device_path, error)) return std::nullopt;

@@ -27,9 +27,9 @@ QString ObjectOf(const std::string& node) {
                          QDBusConnection::systemBus());
   if (!manager.isValid()) return {};
   manager.setTimeout(kCallTimeoutMs);
-  const QDBusReply<QList<QDBusObjectPath>> objects = manager.call(
-      Text("ResolveDevice"), QVariantMap{{Text("path"), QString::fromStdString(node)}},
-      QVariantMap{});
+  const QDBusReply<QList<QDBusObjectPath>> objects =
+      manager.call(Text("ResolveDevice"), QVariantMap{{Text("path"), QString::fromStdString(node)}},
+                   QVariantMap{});
   if (!objects.isValid() || objects.value().isEmpty()) return {};
   return objects.value().first().path();
 }
@@ -54,7 +54,8 @@ bool Unmounted(const QString& object) {
 }  // namespace
 
 std::string FirstPartitionNode(const std::string& disk_node) {
-  const bool ends_in_digit = !disk_node.empty() && disk_node.back() >= '0' && disk_node.back() <= '9';
+  const bool ends_in_digit =
+      !disk_node.empty() && disk_node.back() >= '0' && disk_node.back() <= '9';
   return disk_node + (ends_in_digit ? "p1" : "1");
 }
 
@@ -64,7 +65,7 @@ bool UdisksCardFormatter::ReleaseVolume(const Volume& card) {
 }
 
 std::optional<std::string> UdisksCardFormatter::FormatFat(const Volume& card, Target target,
-                                                           const std::string& label) {
+                                                          const std::string& label) {
   std::string node = card.partition_path;
   if (target == Target::kFirstPartition) {
     // The kernel learns of the new partition table before partition 1 is looked for.

@@ -19,13 +19,14 @@ bool FormatFatImagePartition(const std::string& image, uint32_t start_sector, ui
   const std::string sectors_per_cluster = sectors <= kSmallFat32Sectors ? "1" : "8";
   // A path mkfs.fat cannot take for an option.
   const std::string path = std::filesystem::absolute(image).lexically_normal().string();
-  const std::vector<std::string> words = {"mkfs.fat", "-F", "32", "-s", sectors_per_cluster,
-                                          "-n",       label, "-h", start, "--offset", start,
-                                          path,       std::to_string(sectors / 2)};
+  const std::vector<std::string> words = {
+      "mkfs.fat", "-F",       "32",  "-s", sectors_per_cluster,        "-n", label, "-h",
+      start,      "--offset", start, path, std::to_string(sectors / 2)};
   std::string output;
   const int code = RunProgram(words, &output);
   if (code == 0) return true;
-  *error = code < 0 ? "mkfs.fat could not be run" : "mkfs.fat failed (" + std::to_string(code) + ")";
+  *error =
+      code < 0 ? "mkfs.fat could not be run" : "mkfs.fat failed (" + std::to_string(code) + ")";
   if (!output.empty()) *error += ": " + output;
   return false;
 }

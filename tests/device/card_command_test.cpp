@@ -27,10 +27,17 @@ class CardCommandTest : public ::testing::Test {
   // A LyFS card of the model with a recording of each kind, its folder holding a setup.cfg and an
   // installer.
   void MakeLyfsCard(const std::string& model) {
-    ASSERT_EQ(RunProgram(ToolPath("dashcam-sim"),
-                         {"lyfs-card", image_.string(), "--cards", cards_.string(), "--size-mib",
-                          "300", "--model", model, "--rec", "1", "--evt", "1", "--prk", "1",
-                          "--mot", "1", "--mdi", "0", "--interrupted", "0", "--seconds", "1"})
+    ASSERT_EQ(RunProgram(ToolPath("dashcam-sim"), {"lyfs-card",     image_.string(),
+                                                   "--cards",       cards_.string(),
+                                                   "--size-mib",    "300",
+                                                   "--model",       model,
+                                                   "--rec",         "1",
+                                                   "--evt",         "1",
+                                                   "--prk",         "1",
+                                                   "--mot",         "1",
+                                                   "--mdi",         "0",
+                                                   "--interrupted", "0",
+                                                   "--seconds",     "1"})
                   .exit_code,
               0);
     PutCardFiles(fs::path(image_.string() + ".root"));
@@ -45,8 +52,8 @@ class CardCommandTest : public ::testing::Test {
               0);
     ASSERT_TRUE(WriteFile(image_, ""));
     fs::resize_file(image_, 300 << 20);
-    ASSERT_TRUE(WriteFile(cards_, "[volume]\nroot = " + folder_.string() +
-                                      "\ndevice = " + image_.string() + "\n"));
+    ASSERT_TRUE(WriteFile(
+        cards_, "[volume]\nroot = " + folder_.string() + "\ndevice = " + image_.string() + "\n"));
     PutCardFiles(folder_);
   }
 
@@ -84,8 +91,8 @@ TEST_F(CardCommandTest, AMeridaVariantGetsItsLargerPartitionAndLabelAndKeepsTheC
   // A file of that name in the system's temporary folder must not be taken for the card's.
   const fs::path stray = fs::temp_directory_path() / "setup.cfg";
   const bool made_stray = !fs::exists(stray) && WriteFile(stray, "someone else's");
-  const ProgramRun run = Cli({"format", "--model", "KT730A(Merida)", "--sd-allocation", "1",
-                              "--yes"});
+  const ProgramRun run =
+      Cli({"format", "--model", "KT730A(Merida)", "--sd-allocation", "1", "--yes"});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.output,
             "kind\tlyfs\nresult\t1000\nmessage\t포맷이 완료 되었습니다.\n"

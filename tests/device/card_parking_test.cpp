@@ -19,8 +19,8 @@ class CardParkingTest : public ::testing::Test {
     ASSERT_TRUE(WriteFile(card_ / "Vantrel Viewer.msi", installer_));
   }
   std::optional<device::ParkedCardFiles> Park() {
-    return device::ParkedCardFiles::Park(card_.string() + "/",
-                                         {"Vantrel Viewer.msi", "setup.cfg"}, parent_.string());
+    return device::ParkedCardFiles::Park(card_.string() + "/", {"Vantrel Viewer.msi", "setup.cfg"},
+                                         parent_.string());
   }
 
   TempDir temp_;

@@ -96,9 +96,9 @@ TEST_F(DeviceInfoTest, ComparesFirmwareVersionsAsText) {
     const char* product;
     const char* version;
     bool shown;
-  } cases[] = {{"KT520A", "V1.2", true},   {"KT520A", "V1.10", false}, {"KT730A", "V1.11", true},
-               {"KT730A", "V1.1", false},  {"MERIDA", "V1.02", true},  {"MERIDA", "V1.01", false},
-               {"MERIDA", "V1.1", true},   {"KT520A", "", false}};
+  } cases[] = {{"KT520A", "V1.2", true},  {"KT520A", "V1.10", false}, {"KT730A", "V1.11", true},
+               {"KT730A", "V1.1", false}, {"MERIDA", "V1.02", true},  {"MERIDA", "V1.01", false},
+               {"MERIDA", "V1.1", true},  {"KT520A", "", false}};
   for (const auto& c : cases) {
     Setup(SetupFile(c.product, c.version));
     const device::DeviceInfoResult result = Run(entries_, SourceKind::kLyfsCard);

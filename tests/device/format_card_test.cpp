@@ -80,8 +80,9 @@ class FormatCardTest : public ::testing::Test {
   // The card as the simulated volume provider reads it from a description.
   std::optional<platform::Volume> Card(const std::string& settings = "") {
     const fs::path description = temp_.path() / "cards.txt";
-    std::ofstream(description) << "[volume]\nroot = " << root_.string() << "\ndevice = "
-                               << image_.string() << "\n" << settings;
+    std::ofstream(description) << "[volume]\nroot = " << root_.string()
+                               << "\ndevice = " << image_.string() << "\n"
+                               << settings;
     platform::SimulatedVolumeProvider volumes;
     EXPECT_TRUE(volumes.Load(description));
     return platform::VolumeAtRoot(volumes, root_.string() + "/");

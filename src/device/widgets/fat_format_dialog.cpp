@@ -31,8 +31,8 @@ QString LanguageText(int language_index, uint32_t id, const char* fallback) {
 CFatFormatDlg::CFatFormatDlg(const std::string& label, int language_index, QWidget* parent)
     : QDialog(parent),
       label_edit_(new QLineEdit(QString::fromStdString(label), this)),
-      quick_format_(new QCheckBox(LanguageText(language_index, kQuickFormatText, "Quick format"),
-                                  this)),
+      quick_format_(
+          new QCheckBox(LanguageText(language_index, kQuickFormatText, "Quick format"), this)),
       start_(new QPushButton(LanguageText(language_index, kStartText, "Start"), this)) {
   setModal(true);
   setWindowTitle(LanguageText(language_index, kTitleText, "Format card"));

@@ -31,15 +31,14 @@ CFileInfoView::CFileInfoView(device::CardFileSummary summary, const std::string&
       list_(new QTableWidget(this)),
       ok_(new CRbButtonCtrl(1, this)) {
   setModal(true);
-  const QStringList texts = {
-      Text(device::SummaryCountText(summary_.count)),
-      Text(device::SummaryCountText(summary_.continuous_count)),
-      Text(device::SummaryCountText(summary_.event_count)),
-      Text(device::SummaryCountText(summary_.parking_count)),
-      Text(device::SummarySizeText(summary_.total_kib)),
-      Text(device::SummarySizeText(summary_.continuous_kib)),
-      Text(device::SummarySizeText(summary_.event_kib)),
-      Text(device::SummarySizeText(summary_.parking_kib))};
+  const QStringList texts = {Text(device::SummaryCountText(summary_.count)),
+                             Text(device::SummaryCountText(summary_.continuous_count)),
+                             Text(device::SummaryCountText(summary_.event_count)),
+                             Text(device::SummaryCountText(summary_.parking_count)),
+                             Text(device::SummarySizeText(summary_.total_kib)),
+                             Text(device::SummarySizeText(summary_.continuous_kib)),
+                             Text(device::SummarySizeText(summary_.event_kib)),
+                             Text(device::SummarySizeText(summary_.parking_kib))};
   for (int i = 0; i < 5; ++i) {
     auto* panel = new CRbTextCtrl(kFirstPanelId + i, kPanelTypes[i], 0, this);
     panel->setObjectName(QStringLiteral("RbTextWnd"));
@@ -87,8 +86,8 @@ void CFileInfoView::PlaceControls() {
 
 void CFileInfoView::setVisible(bool visible) {
   if (visible && !isVisible()) {
-    CentreOverOwner(*this, wide_ ? QSize(kWideWidth, kWideHeight)
-                                 : QSize(kCompactWidth, kCompactHeight));
+    CentreOverOwner(*this,
+                    wide_ ? QSize(kWideWidth, kWideHeight) : QSize(kCompactWidth, kCompactHeight));
   }
   QDialog::setVisible(visible);
 }

@@ -5,9 +5,9 @@
 #include <QThread>
 
 #include "app/language.h"
+#include "app/user_messages.h"
 #include "device/simulated_card_formatter.h"
 #include "device/widgets/fat_format_dialog.h"
-#include "app/user_messages.h"
 
 namespace vantrel::ui {
 namespace {

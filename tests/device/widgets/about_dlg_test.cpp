@@ -77,8 +77,12 @@ class AboutDlgTest : public QObject {
     summary.count = 1;
     summary.names = {"REC_20140101_120000_1.avi"};
     summary.sizes = {"  3MB"};
-    CAboutDlg about(0, [&] { return device::DeviceInfoResult{"", summary}; }, messages, "",
-                    nullptr);
+    CAboutDlg about(
+        0,
+        [&] {
+          return device::DeviceInfoResult{"", summary};
+        },
+        messages, "", nullptr);
     int rows = -1;
     QTimer::singleShot(0, [&] {
       if (auto* view = qobject_cast<CFileInfoView*>(QApplication::activeModalWidget())) {

@@ -16,11 +16,11 @@ namespace {
 device::CardFileSummary Summary() {
   return device::BuildCardFileSummary([] {
     std::vector<RecordingEntry> entries;
-    for (const auto& [name, kib] : std::vector<std::pair<std::string, uint64_t>>{
-             {"REC_20140101_120000_1.avi", 1536 * 1024},
-             {"EVT_20140101_120100_2.avi", 30 * 1024},
-             {"PRK_20140101_120200_1.avi", 700},
-             {"MOT_20140101_120300_1.avi", 5 * 1024}}) {
+    for (const auto& [name, kib] :
+         std::vector<std::pair<std::string, uint64_t>>{{"REC_20140101_120000_1.avi", 1536 * 1024},
+                                                       {"EVT_20140101_120100_2.avi", 30 * 1024},
+                                                       {"PRK_20140101_120200_1.avi", 700},
+                                                       {"MOT_20140101_120300_1.avi", 5 * 1024}}) {
       RecordingEntry entry;
       entry.name = entry.path = name;
       entry.size_kib = kib;
@@ -51,9 +51,9 @@ class FileInfoViewTest : public QObject {
     QCOMPARE(view.ok_button()->geometry(), QRect(150, 160, 83, 32));
     QCOMPARE(view.ok_button()->images().normal, 1094);
     QCOMPARE(view.list()->rowCount(), 4);
-    QCOMPARE(view.Panel(1000)->PanelTexts(),
-             QStringList({QStringLiteral("전체"), QStringLiteral("   4"),
-                          QStringLiteral("1.5GB")}));
+    QCOMPARE(
+        view.Panel(1000)->PanelTexts(),
+        QStringList({QStringLiteral("전체"), QStringLiteral("   4"), QStringLiteral("1.5GB")}));
     QCOMPARE(view.Panel(1001)->PanelTexts()[1], QStringLiteral("   1"));  // 상시
     QCOMPARE(view.Panel(1003)->PanelTexts()[1], QStringLiteral("   1"));  // 주차: MOT, not PRK
     QCOMPARE(view.Panel(1004)->PanelTexts(), QStringList{QStringLiteral("파일수        크기")});

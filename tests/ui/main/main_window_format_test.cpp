@@ -82,7 +82,8 @@ class MainWindowFormatTest : public QObject {
     QCOMPARE(questions, 1);
     QCOMPARE(fat_label, QStringLiteral("KT410A"));
     QVERIFY(!std::filesystem::exists(card / "REC_20240101_100000.avi"));
-    QCOMPARE(test::ReadFile(card / "setup.cfg"), std::string("Product Name            : KT410A\r\n"));
+    QCOMPARE(test::ReadFile(card / "setup.cfg"),
+             std::string("Product Name            : KT410A\r\n"));
     QCOMPARE(window.List().RowCount(), 0);
     QVERIFY(window.source_loading().source_root().empty());
     QVERIFY(!fixture.messages.texts.empty());
