@@ -25,6 +25,8 @@ int PlayCommand(const Words& words);         // play FILE [--rate R] [--for MS]
 int BenchDecodeCommand(const Words& words);  // bench-decode FILE
 int SettingsCommand(const Words& words);  // settings rewrite IN OUT --model N | show FILE --model N
 int ClockCommand(const Words& words);     // clock write FILE YYYY MM DD hh mm ss | clock read FILE
+// render gauge --speed KMH --out F | render gsensor FILE --size WxH --out F
+int RenderCommand(const Words& words);
 int CardCommand(const Words& words);      // card format|summary --source INDEX [--cards FILE] ...
 
 }  // namespace vantrel::cli

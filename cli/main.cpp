@@ -37,6 +37,9 @@ const Subcommand kSubcommands[] = {
     {"settings", vantrel::cli::SettingsCommand,
      "settings rewrite IN OUT --model N | settings show FILE --model N"},
     {"clock", vantrel::cli::ClockCommand, "clock write FILE YYYY MM DD hh mm ss | clock read FILE"},
+    {"render", vantrel::cli::RenderCommand,
+     "render gauge --speed KMH --out FILE.png | render gsensor RECORDING --size WxH --out "
+     "FILE.png"},
     {"card", vantrel::cli::CardCommand,
      "card format --source INDEX [--cards FILE] --model TEXT [--sd-allocation N] --yes |"
      " card summary --source INDEX [--cards FILE]"},

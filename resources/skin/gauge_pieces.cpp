@@ -10,7 +10,7 @@ const QColor kKeyWhite(255, 255, 255);
 const QColor kLit(255, 176, 32);
 // An unlit segment: a faint ghost, as on a real display, so that hidden places still read as
 // places.
-const QColor kUnlit(44, 40, 34);
+const QColor kUnlit(30, 29, 27);
 
 // Segments in a 13 x 19 cell, pixel-exact so the digits stay crisp: a top, b upper right,
 // c lower right, d bottom, e lower left, f upper left, g middle.

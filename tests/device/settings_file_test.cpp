@@ -63,42 +63,30 @@ const std::string kMeridaDefaults = Crlf({
     "LCD Off Time            : 1",
 });
 
-const std::string kKT410ADefaults = Crlf({
-    "Product Name            : KT410A",
-    "H/W Version             : V1.0.0",
-    "S/W Version             : V1.0.0",
-    "Acc Trigger Level       : 3",
-    "REC Video Qulity        : 3",
-    "REC Audio Enable        : 1",
-    "SPK Vol                 : 3",
-    "Video Channles          : 2",
-    "Parking Mode Select     : 1",
-    "Car Battery Volt        : 0",
-    "Battery CutOff Volt     : 3",
-    "Power Off Timer         : 2",
-    "LCD Off Time            : 1",
-});
+// The other layouts hold the same lines, with Parking Mode Select, SD Allocation and Speaker Mute
+// where they have them.
+std::string DefaultsFile(const std::string& product, bool parking, bool extended,
+                         const std::string& lcd) {
+  std::vector<std::string> lines = {
+      "Product Name            : " + product, "H/W Version             : V1.0.0",
+      "S/W Version             : V1.0.0",     "Acc Trigger Level       : 3",
+      "REC Video Qulity        : 3",          "REC Audio Enable        : 1",
+      "SPK Vol                 : 3",          "Video Channles          : 2"};
+  if (parking) lines.push_back("Parking Mode Select     : 1");
+  lines.insert(lines.end(), {"Car Battery Volt        : 0", "Battery CutOff Volt     : 3",
+                             "Power Off Timer         : 2"});
+  if (extended)
+    lines.insert(lines.end(), {"SD Allocation           : 0", "Speaker Mute            : 0"});
+  lines.push_back("LCD Off Time            : " + lcd);
+  return Crlf(lines);
+}
 
-const std::string kKT730AMeridaDefaults = Crlf({
-    "Product Name            : KT730A",
-    "H/W Version             : V1.0.0",
-    "S/W Version             : V1.0.0",
-    "Acc Trigger Level       : 3",
-    "REC Video Qulity        : 3",
-    "REC Audio Enable        : 1",
-    "SPK Vol                 : 3",
-    "Video Channles          : 2",
-    "Parking Mode Select     : 1",
-    "Car Battery Volt        : 0",
-    "Battery CutOff Volt     : 3",
-    "Power Off Timer         : 2",
-    "SD Allocation           : 0",
-    "Speaker Mute            : 0",
-    "LCD Off Time            : 0",
-});
+const std::string kKT410ADefaults = DefaultsFile("KT410A", true, false, "1");
+const std::string kKT730AMeridaDefaults = DefaultsFile("KT730A", true, true, "0");
 
 TEST_F(SettingsFileTest, EachLayoutWritesTheDefaultsByteForByte) {
   EXPECT_EQ(*FormatDeviceSettings(kMerida, Defaults(kMerida)), kMeridaDefaults);
+  EXPECT_EQ(DefaultsFile("MERIDA", false, false, "1"), kMeridaDefaults);
   EXPECT_EQ(*FormatDeviceSettings(kKT410A, Defaults(kKT410A)), kKT410ADefaults);
   EXPECT_EQ(*FormatDeviceSettings(kKT730AMerida, Defaults(kKT730AMerida)), kKT730AMeridaDefaults);
 

@@ -39,6 +39,8 @@ namespace vantrel::ui {
 
 class CFullDlg;
 class CRbButtonCtrl;
+class CRbGsensorCtrl;
+class CRbSpeedCtrl;
 class CRbListCtrl;
 class CRbScreenCtrl;
 class CRbSimpleSliderCtrl;
@@ -122,6 +124,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // Surface 1 (front) or 2 (rear).
   CRbScreenCtrl* Surface(int channel) const;
   QWidget* PlacedWidget(Control control) const;
+  CRbGsensorCtrl* GsensorGraph() const { return gsensor_graph_; }
+  CRbSpeedCtrl* SpeedGauge() const { return speed_gauge_; }
 
  public slots:
   // Messages of the other windows: a volume step 0..10 (the map page), a seek in milliseconds,
@@ -202,6 +206,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CRbSliderCtrl* seek_slider_ = nullptr;
   CRbListCtrl* list_ = nullptr;
   std::array<CRbScreenCtrl*, 2> surfaces_{};
+  CRbGsensorCtrl* gsensor_graph_ = nullptr;
+  CRbSpeedCtrl* speed_gauge_ = nullptr;
   CZoomDlg* zoom_ = nullptr;
   CFullDlg* full_ = nullptr;
   std::unique_ptr<FilterButtonGroup> filter_buttons_;
