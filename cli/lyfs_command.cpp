@@ -157,6 +157,13 @@ int Info(const Words& words) {
   return 0;
 }
 
+// The library's word on the card: it can be read but not written.
+bool WriteProtected(const std::string& card) {
+  uint8_t info[LYFS_MASTER_INFO_SIZE] = {};
+  return QX_LyFS_Get_Master_Device_Info(card.c_str(), info) == LYFS_OK &&
+         (lyfs::Load32(info + 8) & 1) != 0;
+}
+
 int Format(const Words& words) {
   const Arguments arguments(words, {"model", "sd-allocation"});
   const auto model = arguments.Value("model");
@@ -165,8 +172,15 @@ int Format(const Words& words) {
   }
   const int sd_allocation =
       static_cast<int>(arguments.Integer("sd-allocation", device::kSdAllocationNotRead));
-  const int code = device::LyfsPartitionFormat(arguments.positional()[0], *model, sd_allocation);
+  const std::string& card = arguments.positional()[0];
+  const int code = device::LyfsPartitionFormat(card, *model, sd_allocation);
   std::printf("result\t%d\n", code);
+  if (code != device::kLyfsFormatDone && WriteProtected(card)) {
+    std::fputs(
+        "vantrel-cli: lyfs format: the card cannot be written: it is write-protected (its lock "
+        "switch) or this user may not write its disk\n",
+        stderr);
+  }
   return code == device::kLyfsFormatDone ? 0 : 1;
 }
 

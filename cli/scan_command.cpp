@@ -3,9 +3,12 @@
 // list (a card read whole, or the computer's folders and files given).
 #include <climits>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "arguments.h"
+#include "catalogue/card_access.h"
 #include "catalogue/folder_scan.h"
 #include "catalogue/kind_text.h"
 #include "catalogue/open_source.h"
@@ -13,6 +16,7 @@
 #include "catalogue/row_table.h"
 #include "catalogue/source_list.h"
 #include "commands.h"
+#include "platform/udisks_disk_access.h"
 #include "source_scan.h"
 
 namespace vantrel::cli {
@@ -46,9 +50,11 @@ void PrintRows(const RecordingCatalogue& catalogue, const RowTable& rows) {
 }
 
 // The source list of the volumes, then the source's scan as the Open command runs it (the items
-// are the picked ones of the computer-folder source). False when the scan fails or the card
-// description cannot be read.
-bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index) {
+// are the picked ones of the computer-folder source); a card's disk this user may not open is
+// asked of udisks2, and when that is refused too the message says which access is missing.
+// False when the scan fails or the card description cannot be read.
+bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int index,
+                int language) {
   std::string error;
   const auto volumes = OpenVolumes(arguments.Value("cards"), &error);
   if (!volumes) {
@@ -56,7 +62,14 @@ bool ScanSource(RecordingCatalogue& catalogue, const Arguments& arguments, int i
     return false;
   }
   EnumerateSources(catalogue, *volumes);
-  return OpenSource(catalogue, index, arguments.positional(), ItemOrigin::kPicked);
+  CardAccess card_access(std::make_unique<platform::UdisksDiskAccess>());
+  if (OpenSource(catalogue, index, arguments.positional(), ItemOrigin::kPicked)) return true;
+  const SourceRecord* card = catalogue.SourceAt(index);
+  if (card && card->kind == SourceKind::kLyfsCard && CardDiskRefused(card->device_path)) {
+    const std::optional<std::string> message = DiskAccessMessage(language, card->device_path);
+    if (message) std::fprintf(stderr, "vantrel-cli scan: %s\n", message->c_str());
+  }
+  return false;
 }
 
 }  // namespace
@@ -76,9 +89,10 @@ int ScanCommand(const Words& words) {
 
   RecordingCatalogue catalogue;
   SetUpCatalogue(catalogue);
+  const int language_index = arguments.Has("language") ? static_cast<int>(language) : 0;
   bool scanned = false;
   if (from_source) {
-    scanned = ScanSource(catalogue, arguments, static_cast<int>(source));
+    scanned = ScanSource(catalogue, arguments, static_cast<int>(source), language_index);
   } else {
     catalogue.set_open_source_kind(SourceKind::kComputerFolder);
     scanned = ScanPickedItems(catalogue, arguments.positional());
@@ -86,8 +100,7 @@ int ScanCommand(const Words& words) {
   }
 
   RowTable rows;
-  const TextLookup texts =
-      LanguageTextLookup(arguments.Has("language") ? static_cast<int>(language) : 0);
+  const TextLookup texts = LanguageTextLookup(language_index);
   if (arguments.Has("kind")) {
     catalogue.FillByKind(rows, static_cast<RecordingKind>(kind), texts);
   } else {

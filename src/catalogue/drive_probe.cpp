@@ -25,15 +25,15 @@ bool CanOpenForWriting(const std::string& device_path) {
   return disk;
 }
 
-bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record,
-                    const DiskWriteCheck& can_write) {
+bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record) {
   const std::optional<std::string> disk = PhysicalDriveNumber(volume);
-  if (!disk || !can_write(*disk)) return false;
+  if (!disk) return false;
+  const bool lyfs = volume.lyfs_partition ? *volume.lyfs_partition
+                                          : QX_LyFS_Check_LyFS_partition(disk->c_str()) != 0;
   record->drive_index = drive_index;
   record->root = volume.root;
   record->device_path = *disk;
-  record->kind = QX_LyFS_Check_LyFS_partition(disk->c_str()) != 0 ? SourceKind::kLyfsCard
-                                                                  : SourceKind::kFatCard;
+  record->kind = lyfs ? SourceKind::kLyfsCard : SourceKind::kFatCard;
   return true;
 }
 

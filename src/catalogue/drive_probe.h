@@ -1,6 +1,7 @@
 // Whether a mounted volume can serve as a recorder card, and of which kind: its whole disk must
-// be one the viewer may open for reading and writing (never the system's own disk), and the kind
-// is LyFS when the LyFS library finds its partition on that disk, FAT otherwise.
+// be known and not the system's own, and the kind is LyFS when the disk holds a LyFS partition,
+// FAT otherwise. Offering a card needs no access to its disk: an ordinary user sees it listed
+// and is told what access is missing only when the card is opened (card_device_opener.h).
 #pragma once
 
 #include <cstdint>
@@ -24,10 +25,11 @@ using DiskWriteCheck = std::function<bool(const std::string& device_path)>;
 // block device nor a regular file (an image) is no disk and fails.
 bool CanOpenForWriting(const std::string& device_path);
 
-// True when the volume can be a card source: its whole disk is known, is not the system's, and
-// passes `can_write`. Then record gets the drive index, the volume's root, the disk as its device
-// path and the kind (LyfsCard or FatCard); otherwise record is left as it was.
-bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record,
-                    const DiskWriteCheck& can_write = CanOpenForWriting);
+// True when the volume can be a card source: its whole disk is known and is not the system's.
+// Then record gets the drive index, the volume's root, the disk as its device path and the kind:
+// from the udev database when it knows the disk's partitions, else from the LyFS library's look
+// at the disk (an image is read; a disk this user may not read holds no LyFS partition that can
+// be seen, so it is a FAT card). Otherwise record is left as it was.
+bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record);
 
 }  // namespace vantrel

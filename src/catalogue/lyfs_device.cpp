@@ -33,7 +33,12 @@ void CloseLyfsDevice(LyfsDeviceBlock* block) {
 
 LyfsDeviceHandle OpenLyfsDevice(const std::string& device_path, int* result) {
   LyfsDeviceHandle device(new LyfsDeviceBlock, &CloseLyfsDevice);
-  const int opened = QX_LyFS_Device_Open(device_path.c_str(), kLyfsOpenMode, device->bytes.data());
+  int opened = QX_LyFS_Device_Open(device_path.c_str(), kLyfsOpenMode, device->bytes.data());
+  // Playing and saving copies only read the card.
+  if (opened != LYFS_OK) {
+    device->bytes.fill(0);
+    opened = QX_LyFS_Device_Open(device_path.c_str(), LYFS_OPEN_READ, device->bytes.data());
+  }
   if (result != nullptr) *result = opened;
   if (opened != LYFS_OK) {
     // Nothing is open, so the block is freed without a close.

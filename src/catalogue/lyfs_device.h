@@ -20,11 +20,13 @@ struct LyfsDeviceBlock {
   std::array<uint8_t, LYFS_DEVICE_BLOCK_SIZE> bytes{};
 };
 
-// The mode the card reader opens cards with: reading and writing.
+// The mode the card reader opens cards with: reading and writing, or reading alone where writing
+// is not possible (a write-protected card, a disk this user may only read).
 inline constexpr int kLyfsOpenMode = LYFS_OPEN_READ_WRITE;
 
-// Opens the LyFS partition of the card at device_path. Null when the library refuses; its result
-// goes to *result when given (LYFS_OK on success).
+// Opens the LyFS partition of the card at device_path, for reading only when it cannot be opened
+// for writing. Null when the library refuses both; its last result goes to *result when given
+// (LYFS_OK on success).
 LyfsDeviceHandle OpenLyfsDevice(const std::string& device_path, int* result = nullptr);
 
 // The value that stands for an open device in the splitter's card source.

@@ -16,17 +16,17 @@ std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
     const platform::Volume& volume = mounted[index];
     if (!volume.removable || volume.bytes_per_sector == 0) continue;
     SourceRecord card;
-    if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card, can_write)) {
+    if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card) &&
+        (!can_write || can_write(card.device_path))) {
       cards.push_back({volume, std::move(card)});
     }
   }
   return cards;
 }
 
-int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
-                     const DiskWriteCheck& can_write) {
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes) {
   std::vector<SourceRecord> sources;
-  for (CardVolume& card : ListCardVolumes(volumes, can_write)) {
+  for (CardVolume& card : ListCardVolumes(volumes, nullptr)) {
     sources.push_back(std::move(card.source));
   }
   SourceRecord computer;

@@ -18,14 +18,15 @@ struct CardVolume {
 };
 
 // Every volume that is removable, has a medium and passes ProbeLyfsDrive, in the order of their
-// roots (drive index = the position in that order among all volumes).
+// roots (drive index = the position in that order among all volumes), and whose disk passes
+// `can_write` when one is given: the settings dialog offers only cards it can write to.
 std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
                                         const DiskWriteCheck& can_write = CanOpenForWriting);
 
-// Rebuilds the catalogue's source list: the cards of ListCardVolumes, then the computer-folder
-// source. Returns the number of sources.
-int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
-                     const DiskWriteCheck& can_write = CanOpenForWriting);
+// Rebuilds the catalogue's source list: the cards of ListCardVolumes, whatever this user may
+// write (reading a card needs no more), then the computer-folder source. Returns the number of
+// sources.
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes);
 
 // The source a path opens: a card only when the path is exactly its root (case-sensitive, the
 // later of equal roots), anything else (a folder on a card too) the computer-folder source, the

@@ -65,15 +65,22 @@ std::unique_ptr<BlockDevice> OpenFileDevice(const std::string& path, bool writab
 
   const int fd = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
   if (fd < 0) return nullptr;
+  return AdoptFileDescriptor(fd, writable);
+}
+
+std::unique_ptr<BlockDevice> AdoptFileDescriptor(int fd, bool writable) {
+  if (fd < 0) return nullptr;
+  struct stat status {};
   uint64_t size = 0;
   int read_only = 0;
-  bool usable = true;
-  if (block_device) {
+  bool usable = ::fstat(fd, &status) == 0;
+  if (usable && S_ISBLK(status.st_mode)) {
     usable = ::ioctl(fd, BLKGETSIZE64, &size) == 0;
     if (usable && writable) usable = ::ioctl(fd, BLKROGET, &read_only) == 0 && read_only == 0;
-  } else {
-    usable = ::fstat(fd, &status) == 0;
+  } else if (usable && S_ISREG(status.st_mode)) {
     size = static_cast<uint64_t>(status.st_size);
+  } else {
+    usable = false;
   }
   if (!usable) {
     ::close(fd);

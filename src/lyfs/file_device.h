@@ -14,4 +14,9 @@ namespace vantrel::lyfs {
 // permission bit (the image's stand-in for a card's lock switch, honoured even for root).
 std::unique_ptr<BlockDevice> OpenFileDevice(const std::string& path, bool writable);
 
+// The same for a descriptor opened elsewhere (a disk handed over by the system's disk service),
+// which the device then owns; `writable` must match how it was opened. Null, with the descriptor
+// closed, when it is neither a regular file nor a block device or is write-protected.
+std::unique_ptr<BlockDevice> AdoptFileDescriptor(int fd, bool writable);
+
 }  // namespace vantrel::lyfs

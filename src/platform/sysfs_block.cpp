@@ -4,6 +4,8 @@
 #include <charconv>
 #include <filesystem>
 
+#include "platform/udev_database.h"
+
 namespace vantrel::platform {
 namespace {
 
@@ -86,6 +88,7 @@ std::optional<BlockDiskFacts> DescribeBlockDevice(const VolumeFileRoot& files, u
   facts.device_path = DeviceNodePath(facts.disk_name);
   facts.removable = IsRemovable(files, disk_folder);
   facts.bytes_per_sector = BytesPerSector(files, disk_folder);
+  facts.lyfs_partition = DiskHasLyfsPartition(files, disk_folder);
   return facts;
 }
 

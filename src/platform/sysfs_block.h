@@ -23,6 +23,8 @@ struct BlockDiskFacts {
   bool removable = false;
   // 0 when the disk reports no medium (size 0) or no readable logical block size.
   uint32_t bytes_per_sector = 0;
+  // The disk holds a LyFS partition, as the udev database tells; none when udev has no record.
+  std::optional<bool> lyfs_partition;
 };
 
 // Finds the device by its numbers (/sys/dev/block/MAJ:MIN) or, for file systems mounted without

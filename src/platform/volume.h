@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vantrel::platform {
@@ -24,6 +25,9 @@ struct Volume {
   // The whole disk the volume lies on, e.g. "/dev/sdb"; for a simulated card the card's image
   // file; empty when unknown or none.
   std::string device_path;
+  // The disk holds a partition of the LyFS type, as the udev database tells without opening the
+  // disk; none when that is not known (no udev record, a simulated card's image).
+  std::optional<bool> lyfs_partition;
   // The disk also holds "/": never a card, whatever else it claims.
   bool system_disk = false;
   // Tells two mountings at the same root apart (a remount gets a new value); -1 when unknown.

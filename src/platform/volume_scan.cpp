@@ -70,6 +70,7 @@ std::vector<Volume> VolumesOfMounts(const std::vector<MountEntry>& all_mounts,
       volume.device_path = facts->device_path;
       volume.removable = facts->removable;
       volume.bytes_per_sector = facts->bytes_per_sector;
+      volume.lyfs_partition = facts->lyfs_partition;
       volume.system_disk = std::find(system_disks.begin(), system_disks.end(), facts->disk_name) !=
                            system_disks.end();
       if (const auto label = labels.find(facts->partition_name); label != labels.end()) {

@@ -8,6 +8,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "platform/udev_monitor.h"
+
 namespace vantrel::platform {
 
 struct VolumeWatcher::Parts {
@@ -18,6 +20,7 @@ struct VolumeWatcher::Parts {
 
   int descriptor = -1;
   std::unique_ptr<QSocketNotifier> notifier;
+  std::unique_ptr<UdevBlockMonitor> udev;
   std::unique_ptr<QTimer> timer;
 };
 
@@ -33,6 +36,7 @@ VolumeWatcher::VolumeWatcher(LinuxVolumeProvider& provider, std::chrono::millise
         std::make_unique<QSocketNotifier>(parts_->descriptor, QSocketNotifier::Exception);
     QObject::connect(parts_->notifier.get(), &QSocketNotifier::activated,
                      [&provider] { provider.Poll(); });
+    parts_->udev = std::make_unique<UdevBlockMonitor>([&provider] { provider.Poll(); });
     return;
   }
   if (parts_->descriptor >= 0) close(parts_->descriptor);

@@ -1,7 +1,7 @@
 // Keeps a LinuxVolumeProvider's listeners informed while the Qt event loop runs. The kernel
-// marks /proc/self/mountinfo with a priority event on every mount and unmount; each one makes the
-// provider Poll(). Where that file cannot be watched (a fake tree in tests, no /proc), a timer
-// polls instead.
+// marks /proc/self/mountinfo with a priority event on every mount and unmount, and udev announces
+// block devices as they come, go and change (udev_monitor.h); each one makes the provider Poll().
+// Where that file cannot be watched (a fake tree in tests, no /proc), a timer polls instead.
 //
 // Create it on the thread that runs the event loop and owns the provider; the provider must
 // outlive the watcher.

@@ -1,5 +1,6 @@
 // Shared pieces of the catalogue's tests: a catalogue set up as the main window sets it up, a
-// list that counts its redraw pauses, and a language look-up that counts its calls.
+// LyFS card source, a list that counts its redraw pauses, and a language look-up that counts its
+// calls.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "catalogue/kind_text.h"
 #include "catalogue/recording_catalogue.h"
 #include "catalogue/row_table.h"
+#include "catalogue/source_record.h"
 
 namespace vantrel::test {
 
@@ -21,6 +23,15 @@ inline void SetUpNames(RecordingCatalogue& catalogue) {
 inline void AddRecording(RecordingCatalogue& catalogue, const std::string& name,
                          uint64_t bytes = 0) {
   catalogue.AddEntry(MakeEntry(name, 1, -1, "/cam/" + name, bytes));
+}
+
+// A LyFS card source on the disk (or card image) at device.
+inline SourceRecord LyfsCard(const std::string& device) {
+  SourceRecord source;
+  source.root = "/media/card/";
+  source.device_path = device;
+  source.kind = SourceKind::kLyfsCard;
+  return source;
 }
 
 class CountingList : public RowTable {

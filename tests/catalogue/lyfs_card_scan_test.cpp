@@ -25,14 +25,6 @@ class LyfsCardScanTest : public ::testing::Test {
  protected:
   LyfsCardScanTest() { test::SetUpNames(catalogue_); }
 
-  SourceRecord Card(const std::string& image) const {
-    SourceRecord source;
-    source.root = "/media/card/";
-    source.device_path = image;
-    source.kind = SourceKind::kLyfsCard;
-    return source;
-  }
-
   test::TempDir dir_;
   RecordingCatalogue catalogue_;
 };
@@ -50,7 +42,7 @@ TEST_F(LyfsCardScanTest, ListsEveryDirectoryInSlicesIntoItsGroup) {
   const std::string image = dir_.File("card.img");
   ASSERT_TRUE(test::MakeLyfsCardImage(image, 48, files));
 
-  ASSERT_TRUE(ScanLyfsCard(catalogue_, Card(image)));
+  ASSERT_TRUE(ScanLyfsCard(catalogue_, test::LyfsCard(image)));
   ASSERT_NE(catalogue_.lyfs_device(), nullptr);
 
   // One folder record per directory name, in order, also for NORMAL, which this card lacks.
@@ -94,13 +86,13 @@ TEST_F(LyfsCardScanTest, ListsEveryDirectoryInSlicesIntoItsGroup) {
 TEST_F(LyfsCardScanTest, CardThatCannotBeOpenedPrintsTheConsoleLineAndFindsNothing) {
   const std::string good = dir_.File("good.img");
   ASSERT_TRUE(test::MakeLyfsCardImage(good, 16, {{"EVENT", "EVT_20120815_143005.avi", "x"}}));
-  ASSERT_TRUE(ScanLyfsCard(catalogue_, Card(good)));
+  ASSERT_TRUE(ScanLyfsCard(catalogue_, test::LyfsCard(good)));
   LyfsDeviceBlock earlier = *catalogue_.lyfs_device();
 
   ASSERT_TRUE(test::WriteFile(dir_.path() / "blank.img", std::string(1 << 20, '\0')));
   for (const std::string& device : {dir_.File("blank.img"), dir_.File("missing.img")}) {
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(ScanLyfsCard(catalogue_, Card(device)));
+    EXPECT_FALSE(ScanLyfsCard(catalogue_, test::LyfsCard(device)));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "LYFS drive cannot be opened\n");
     EXPECT_TRUE(catalogue_.entries().empty());
     EXPECT_TRUE(catalogue_.folders().empty());

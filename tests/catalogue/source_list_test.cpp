@@ -1,5 +1,5 @@
-// Which volumes become sources, in which order and of which kind; the write check on the disk;
-// and which source a chosen path opens.
+// Which volumes become sources, in which order and of which kind, also for a user who may not
+// write the disk; and which source a chosen path opens.
 #include "catalogue/source_list.h"
 
 #include <gtest/gtest.h>
@@ -64,31 +64,69 @@ TEST_F(SourceListTest, OffersRemovableCardsOffTheSystemDiskInRootOrderThenTheCom
   empty_reader.bytes_per_sector = 0;
   volumes.Insert(empty_reader);
   volumes.Insert(Removable("/media/e-no-disk/", ""));
+  ::chmod(locked.c_str(), 0444);
   volumes.Insert(Removable("/media/f-locked/", locked));
 
-  const DiskWriteCheck writable = [&](const std::string& path) { return path != locked; };
-  EXPECT_EQ(EnumerateSources(catalogue_, volumes, writable), 3);
+  EXPECT_EQ(EnumerateSources(catalogue_, volumes), 4);
   const std::vector<SourceRecord>& sources = catalogue_.sources();
-  ASSERT_EQ(sources.size(), 3u);
+  ASSERT_EQ(sources.size(), 4u);
   EXPECT_EQ(sources[0].root, "/media/a-fat/");
   EXPECT_EQ(sources[0].device_path, fat);
   EXPECT_EQ(sources[0].kind, SourceKind::kFatCard);
   EXPECT_EQ(sources[0].drive_index, 0);
-  EXPECT_EQ(sources[1].root, "/media/z-lyfs/");
-  EXPECT_EQ(sources[1].device_path, lyfs);
-  EXPECT_EQ(sources[1].kind, SourceKind::kLyfsCard);
-  EXPECT_EQ(sources[1].drive_index, 6);
-  EXPECT_EQ(sources[2].root, kComputerSourceName);
-  EXPECT_EQ(sources[2].kind, SourceKind::kComputerFolder);
-  EXPECT_EQ(sources[2].device_path, "");
+  // A disk nobody may write to is a card all the same.
+  EXPECT_EQ(sources[1].root, "/media/f-locked/");
+  EXPECT_EQ(sources[1].kind, SourceKind::kFatCard);
+  EXPECT_EQ(sources[1].drive_index, 5);
+  EXPECT_EQ(sources[2].root, "/media/z-lyfs/");
+  EXPECT_EQ(sources[2].device_path, lyfs);
+  EXPECT_EQ(sources[2].kind, SourceKind::kLyfsCard);
+  EXPECT_EQ(sources[2].drive_index, 6);
+  EXPECT_EQ(sources[3].root, kComputerSourceName);
+  EXPECT_EQ(sources[3].kind, SourceKind::kComputerFolder);
+  EXPECT_EQ(sources[3].device_path, "");
 
   // Rebuilt, not appended to; with no card only the computer is left.
   platform::SimulatedVolumeProvider none;
-  EXPECT_EQ(EnumerateSources(catalogue_, none, writable), 1);
+  EXPECT_EQ(EnumerateSources(catalogue_, none), 1);
   EXPECT_EQ(catalogue_.sources().back().kind, SourceKind::kComputerFolder);
 }
 
-TEST_F(SourceListTest, DiskMustOpenForReadingAndWriting) {
+TEST_F(SourceListTest, KindComesFromUdevWithoutOpeningTheDisk) {
+  const std::string lyfs = dir_.File("lyfs.img");
+  ASSERT_TRUE(test::MakeLyfsCardImage(lyfs, 8, {}));
+  platform::SimulatedVolumeProvider volumes;
+  // A disk node that does not exist here: only what udev recorded can make it a LyFS card.
+  platform::Volume unreadable = Removable("/media/a/", dir_.File("no-such-disk"));
+  unreadable.lyfs_partition = true;
+  volumes.Insert(unreadable);
+  platform::Volume recorded_fat = Removable("/media/b/", lyfs);
+  recorded_fat.lyfs_partition = false;
+  volumes.Insert(recorded_fat);
+  ASSERT_EQ(EnumerateSources(catalogue_, volumes), 3);
+  EXPECT_EQ(catalogue_.sources()[0].kind, SourceKind::kLyfsCard);
+  EXPECT_EQ(catalogue_.sources()[1].kind, SourceKind::kFatCard);
+}
+
+TEST_F(SourceListTest, LyfsImageAnOrdinaryUserMayOnlyReadIsOffered) {
+  // The folder must let an ordinary user reach the files, so that only their modes decide.
+  fs::permissions(dir_.path(),
+                  fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+  const std::string image = dir_.File("card.img");
+  ASSERT_TRUE(test::MakeLyfsCardImage(image, 8, {}));
+  ::chmod(image.c_str(), 0644);
+  const auto offered = test::AsOrdinaryUser([&] {
+    platform::SimulatedVolumeProvider volumes;
+    volumes.Insert(Removable("/media/card/", image));
+    RecordingCatalogue catalogue;
+    return EnumerateSources(catalogue, volumes) == 2 &&
+           catalogue.sources()[0].kind == SourceKind::kLyfsCard;
+  });
+  if (!offered) GTEST_SKIP() << "cannot run as an ordinary user here";
+  EXPECT_TRUE(*offered);
+}
+
+TEST_F(SourceListTest, SettingsListOnlyCardsWhoseDiskOpensForWriting) {
   // The folder must let an ordinary user reach the files, so that only their modes decide.
   fs::permissions(dir_.path(),
                   fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
@@ -110,6 +148,14 @@ TEST_F(SourceListTest, DiskMustOpenForReadingAndWriting) {
   EXPECT_FALSE(CanOpenForWriting(dir_.path().string()));
   EXPECT_FALSE(CanOpenForWriting("/dev/null"));
   EXPECT_FALSE(CanOpenForWriting(dir_.File("missing.img")));
+
+  platform::SimulatedVolumeProvider volumes;
+  volumes.Insert(Removable("/media/a/", open_image));
+  volumes.Insert(Removable("/media/b/", read_only_image));
+  const auto writable = [&](const std::string& path) { return path == open_image; };
+  const std::vector<CardVolume> cards = ListCardVolumes(volumes, writable);
+  ASSERT_EQ(cards.size(), 1u);
+  EXPECT_EQ(cards[0].source.root, "/media/a/");
 }
 
 TEST_F(SourceListTest, OnlyACardsExactRootOpensTheCard) {

@@ -67,6 +67,15 @@ TEST(LyfsCliTest, FormatPutListGetAndInfoOnAnImage) {
   run = Cli({"format", temp.File("none.img"), "--model", "MERIDA"});
   EXPECT_EQ(run.output, "result\t1001\n");
   EXPECT_EQ(run.exit_code, 1);
+
+  // A write-protected card (an image without write permission) is still read, but formatting
+  // it is refused with a word on why.
+  std::filesystem::permissions(image, std::filesystem::perms::owner_read);
+  EXPECT_EQ(Cli({"get", image, "/EVENT/EVT_20120815_143005.avi", copy}).exit_code, 0);
+  run = RunProgram(ToolPath("vantrel-cli"), {"lyfs", "format", image, "--model", "MERIDA"},
+                   ErrorOutput::kSeparate);
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.error.find("write-protected"), std::string::npos) << run.error;
 }
 
 }  // namespace

@@ -76,6 +76,19 @@ void FakeSystemTree::AddLabel(const std::string& link_name, const std::string& d
   Link("/dev/disk/by-label/" + link_name, "../../" + device);
 }
 
+void FakeSystemTree::AddUdevRecord(unsigned major, unsigned minor, const std::string& properties) {
+  std::string record = "S:disk/by-path/fake\nI:1234\nL:0\n";
+  size_t start = 0;
+  while (start < properties.size()) {
+    size_t end = properties.find('\n', start);
+    if (end == std::string::npos) end = properties.size();
+    record += "E:" + properties.substr(start, end - start) + "\n";
+    start = end + 1;
+  }
+  record += "G:systemd\nQ:systemd\nV:1\n";
+  WriteFile(root_ / ("run/udev/data/b" + DevNumbers(major, minor)), record);
+}
+
 void FakeSystemTree::SetMountInfo(const std::string& text) {
   WriteFile(root_ / "proc/self/mountinfo", text);
 }

@@ -1,6 +1,6 @@
 // A fake system tree for the volume tests: /proc/self/mountinfo, the parts of /sys that describe
-// block devices, and /dev/disk/by-label, laid out under a temporary folder with the same relative
-// links the kernel and udev make.
+// block devices, udev's database in /run/udev/data and /dev/disk/by-label, laid out under a
+// temporary folder with the same relative links the kernel and udev make.
 #pragma once
 
 #include <filesystem>
@@ -38,6 +38,9 @@ class FakeSystemTree {
                       const std::string& beneath);
   // A /dev/disk/by-label link as udev names it (already escaped) to /dev/<device>.
   void AddLabel(const std::string& link_name, const std::string& device);
+  // udev's record of a block device: "E:KEY=VALUE" lines of the given properties, among the
+  // other kinds of lines udev writes there.
+  void AddUdevRecord(unsigned major, unsigned minor, const std::string& properties);
   void SetMountInfo(const std::string& text);
   void WriteAttribute(const std::string& absolute, const std::string& value);
 

@@ -130,5 +130,23 @@ TEST(VolumeLabels, LinksNameTheirDevicesWithUdevEscapesUndone) {
                                                 {"mmcblk0p1", "\xEB\xB8\x94\xEB\x9E\x99"}}));
 }
 
+TEST_F(BlockDeviceTest, LyfsPartitionIsToldByTheUdevRecordsOfTheDisksPartitions) {
+  tree_.AddDisk(kSdCard);
+  tree_.AddPartition(kSdCard, "mmcblk0p1", 1);
+  tree_.AddPartition(kSdCard, "mmcblk0p2", 2);
+  // Without udev's records nothing is known: the disk is not guessed FAT.
+  EXPECT_EQ(DescribeBlockDevice(tree_.files(), 179, 1, "")->lyfs_partition, std::nullopt);
+
+  tree_.AddUdevRecord(179, 0, "ID_PART_TABLE_TYPE=dos");
+  tree_.AddUdevRecord(179, 1, "ID_PART_ENTRY_TYPE=0xc\nID_FS_TYPE=vfat");
+  EXPECT_EQ(DescribeBlockDevice(tree_.files(), 179, 1, "")->lyfs_partition, false);
+  // A line that is no property, or a type that only begins like LyFS's, changes nothing.
+  tree_.AddUdevRecord(179, 2, "ID_PART_ENTRY_TYPE=0xdab\n=0xda\nID_PART_ENTRY_TYPE");
+  EXPECT_EQ(DescribeBlockDevice(tree_.files(), 179, 1, "")->lyfs_partition, false);
+  // The partition that is not mounted decides it, in either case of letters.
+  tree_.AddUdevRecord(179, 2, "ID_PART_ENTRY_SCHEME=dos\nID_PART_ENTRY_TYPE=0xDA");
+  EXPECT_EQ(DescribeBlockDevice(tree_.files(), 179, 1, "")->lyfs_partition, true);
+}
+
 }  // namespace
 }  // namespace vantrel::platform

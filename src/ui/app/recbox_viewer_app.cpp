@@ -10,6 +10,8 @@
 
 #include "app/program_paths.h"
 #include "app/viewer_options.h"
+#include "catalogue/card_access.h"
+#include "platform/udisks_disk_access.h"
 #include "platform/volume_provider_linux.h"
 #include "platform/volume_provider_simulated.h"
 #include "platform/volume_watcher.h"
@@ -97,6 +99,8 @@ int CRecboxViewerApp::Run() {
 
   std::optional<Volumes> volumes = OpenVolumes(*arguments);
   if (!volumes) return kUsageError;
+  // Cards whose disk this user may not open are opened through udisks2, as polkit allows.
+  CardAccess card_access(std::make_unique<platform::UdisksDiskAccess>());
 
   // A missing or unreadable option file leaves the defaults of a fresh start.
   ViewerOptions options;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "catalogue/card_access.h"
 #include "catalogue/kind_text.h"
 #include "catalogue/list_selection.h"
 #include "catalogue/source_list.h"
@@ -82,6 +83,10 @@ void SourceLoading::OpenPath(const QString& path, const QStringList& items, Item
   // through the rows the loading window finds.
   OpenSource(catalogue, index, Utf8Items(items), origin);
   const SourceRecord* source = catalogue.SourceAt(index);
+  refused_disk_.clear();
+  if (source && source->kind == SourceKind::kLyfsCard && CardDiskRefused(source->device_path)) {
+    refused_disk_ = source->device_path;
+  }
   loading_root_ =
       source && IsCard(source->kind) ? source->root : VolumeRootHolding(volumes_.Volumes(), chosen);
   load_mode_ = mode;
@@ -109,7 +114,11 @@ void SourceLoading::CompleteLoad() {
   RecordingCatalogue& catalogue = host_.Catalogue();
   CRbListCtrl& list = host_.List();
   if (catalogue.FillAll(list, LanguageTextLookup(host_.LanguageIndex())) == 0) {
-    ResetSource();
+    if (refused_disk_.empty()) {
+      ResetSource();
+    } else {
+      ResetSourceSaying(DiskAccessMessage(host_.LanguageIndex(), refused_disk_));
+    }
     return;
   }
   source_root_ = loading_root_;
@@ -125,6 +134,10 @@ void SourceLoading::CompleteLoad() {
 }
 
 void SourceLoading::ResetSource() {
+  ResetSourceSaying(LoadLanguageString(host_.LanguageIndex(), kNoRecordingsTextId));
+}
+
+void SourceLoading::ResetSourceSaying(const std::optional<std::string>& text) {
   PlaybackCommands& playback = host_.Playback();
   if (playback.State() == PlaybackState::kRunning) playback.PausePlayback();
   source_root_.clear();
@@ -132,10 +145,7 @@ void SourceLoading::ResetSource() {
   host_.FilterFlags() = {};
   RecordingList& rows = host_.List();
   rows.DeleteAllRows();
-  if (std::optional<std::string> text =
-          LoadLanguageString(host_.LanguageIndex(), kNoRecordingsTextId)) {
-    host_.Messages().Show(*text);
-  }
+  if (text) host_.Messages().Show(*text);
   // Redraws the four buttons in their disabled look; the next load presses All anyway.
   host_.FilterButtonSet().ShowPressed(ListFilter::kAll);
 }

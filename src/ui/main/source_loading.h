@@ -92,6 +92,7 @@ class SourceLoading {
   void CompleteLoad();
   void RetryRemoval();
   bool Busy() const;
+  void ResetSourceSaying(const std::optional<std::string>& text);
 
   SourceLoadingHost& host_;
   platform::VolumeProvider& volumes_;
@@ -101,6 +102,9 @@ class SourceLoading {
   std::string source_root_;
   // Root of the volume of the source the loading window is opening; empty when it is closed.
   std::string loading_root_;
+  // The disk of the LyFS card being loaded when this user was refused access to it; the load
+  // then ends with that message instead of "no recordings".
+  std::string refused_disk_;
   // A removal seen while loading, looked at again when the retry timer fires.
   std::string pending_removed_root_;
   QDialog* loading_window_ = nullptr;  // while it is up

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "catalogue/card_access.h"
 #include "platform/volume_provider_simulated.h"
 #include "temp_dir.h"
 #include "ui/main/file_load_dialog.h"
@@ -189,6 +190,32 @@ class SourceLoadingTest : public QObject {
     QVERIFY(NoRecordingsText() != "(none)");
     QCOMPARE(host.playback.calls, (Calls{"stop reset"}));
     QVERIFY(loading.source_root().empty());
+  }
+
+  void lyfsCardWhoseDiskIsRefusedSaysWhichAccessIsMissing() {
+    // udev says the card holds a LyFS partition; its disk node refuses this user, and there is no
+    // disk service to ask.
+    platform::Volume lyfs = Card(dir_->File("lyfs") + "/", "/dev/vantrel-refused");
+    lyfs.lyfs_partition = true;
+    volumes_->Insert(lyfs);
+    CardAccess access(nullptr, [](const std::string&, bool, bool* refused) {
+      *refused = true;
+      return std::unique_ptr<lyfs::BlockDevice>();
+    });
+    FakeHost host;
+    const QString mount_point = QString::fromStdString(lyfs.root).chopped(1);
+    SourceLoading loading(host, *volumes_, kFast, [&](QWidget*, int) {
+      return std::optional<PickedSource>(PickedSource{mount_point, {mount_point}});
+    });
+    loading.OpenCommand();
+
+    QCOMPARE(host.catalogue.open_source_kind(), SourceKind::kLyfsCard);
+    QCOMPARE(host.list.RowCount(), 0);
+    const std::optional<std::string> message = DiskAccessMessage(kEnglish, "/dev/vantrel-refused");
+    QVERIFY(message && message->find("/dev/vantrel-refused") != std::string::npos);
+    QCOMPARE(host.messages.shown, std::vector<std::string>{*message});
+    // The card stays on offer, to be opened again once the access is granted.
+    QCOMPARE(host.catalogue.sources().at(1).root, lyfs.root);
   }
 
   void cancelledOpenChangesNothing() {
