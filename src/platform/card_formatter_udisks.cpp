@@ -1,7 +1,8 @@
 #include "platform/card_formatter_udisks.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QVariantMap>
@@ -21,24 +22,24 @@ constexpr int kCallTimeoutMs = 60 * 1000;
 
 QString Text(const char* text) { return QString::fromLatin1(text); }
 
-// The udisks object of a device node; empty when udisks does not know it.
-QString ObjectOf(const std::string& node) {
-  QDBusInterface manager(Text(kService), Text(kManagerPath), Text(kManager),
-                         QDBusConnection::systemBus());
-  if (!manager.isValid()) return {};
-  manager.setTimeout(kCallTimeoutMs);
-  const QDBusReply<QList<QDBusObjectPath>> objects =
-      manager.call(Text("ResolveDevice"), QVariantMap{{Text("path"), QString::fromStdString(node)}},
-                   QVariantMap{});
-  if (!objects.isValid() || objects.value().isEmpty()) return {};
-  return objects.value().first().path();
-}
-
 QDBusMessage Call(const QString& object, const char* interface, const char* method,
                   const QVariantList& arguments, int timeout_ms = kCallTimeoutMs) {
-  QDBusInterface target(Text(kService), object, Text(interface), QDBusConnection::systemBus());
-  target.setTimeout(timeout_ms);
-  return target.callWithArgumentList(QDBus::Block, Text(method), arguments);
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(Text(kService), object, Text(interface), Text(method));
+  call.setArguments(arguments);
+  // Formatting asks polkit, which may ask the user for a password, as the desktop's disk tools do.
+  call.setInteractiveAuthorizationAllowed(true);
+  return QDBusConnection::systemBus().call(call, QDBus::Block, timeout_ms);
+}
+
+// The udisks object of a device node; empty when udisks does not know it.
+QString ObjectOf(const std::string& node) {
+  const QDBusMessage reply =
+      Call(Text(kManagerPath), kManager, "ResolveDevice",
+           {QVariantMap{{Text("path"), QString::fromStdString(node)}}, QVariantMap{}});
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
+  const auto objects = qdbus_cast<QList<QDBusObjectPath>>(reply.arguments().constFirst());
+  return objects.isEmpty() ? QString() : objects.constFirst().path();
 }
 
 // True also when there is nothing to unmount: a partition just created carries no file system.
