@@ -30,5 +30,6 @@ int RenderCommand(const Words& words);
 int SnapshotCommand(const Words& words);     // snapshot RECORDING --at MS --folder DIR ...
 int ReportCommand(const Words& words);       // report RECORDING --at MS ... --pdf OUT.pdf
 int MapProbeCommand(const Words& words);     // map-probe RECORDING --at MS [--at MS...]
+int CardCommand(const Words& words);      // card format|summary --source INDEX [--cards FILE] ...
 
 }  // namespace vantrel::cli

@@ -47,6 +47,9 @@ const Subcommand kSubcommands[] = {
      "render gauge --speed KMH --out FILE.png | render gsensor RECORDING --size WxH --out "
      "FILE.png"},
     {"map-probe", vantrel::cli::MapProbeCommand, "map-probe RECORDING --at MS [--at MS...]"},
+    {"card", vantrel::cli::CardCommand,
+     "card format --source INDEX [--cards FILE] --model TEXT [--sd-allocation N] --yes |"
+     " card summary --source INDEX [--cards FILE]"},
 };
 
 // Asked for, the usage goes to standard output and is no failure; after a command line that

@@ -1,5 +1,5 @@
 // A card's "setup.cfg" and "time.cfg" hold any bytes: each input is read as both, for every
-// model, and the settings read are written out again.
+// model, and the settings read are written out again; the card information check reads it too.
 #include <unistd.h>
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "device/clock_file.h"
+#include "device/device_info_command.h"
 #include "device/device_model.h"
 #include "device/settings_file.h"
 
@@ -35,5 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vantrel::device::ClockSelection clock;
   vantrel::device::ReadClockFile(InputPath(), clock);
   vantrel::device::FormatClockFile(clock);
+  if (const auto facts = vantrel::device::ReadFirmwareFacts(InputPath())) {
+    vantrel::device::FirmwareRefusal(*facts);
+  }
   return 0;
 }

@@ -4,7 +4,8 @@
 
 #include "lyfs/device_opener.h"
 #include "lyfs/partition_table.h"
-#include "sim/program_run.h"
+#include "platform/fat_image_format.h"
+#include "platform/program_run.h"
 
 namespace vantrel::sim {
 
@@ -22,7 +23,7 @@ std::string LocalPath(const std::string& path) {
 
 bool Run(const std::vector<std::string>& words, std::string* error) {
   std::string output;
-  const int code = RunProgram(words, &output);
+  const int code = platform::RunProgram(words, &output);
   if (code == 0) return true;
   *error = words[0] + (code < 0 ? " could not be run" : " failed (" + std::to_string(code) + ")");
   if (!output.empty()) *error += ": " + output;
@@ -43,17 +44,8 @@ std::optional<FatPartition> FindFatPartition(const std::string& image) {
 
 bool FormatFatPartition(const std::string& image, const FatPartition& partition,
                         const std::string& label, std::string* error) {
-  // The hidden sectors say where the partition starts, as on a card partitioned by a system.
-  const std::string start = std::to_string(partition.start_sector);
-  // mkfs.fat sizes its clusters by the whole image, not by the partition, so on a large card the
-  // small FAT32 partition would get too few clusters for FAT32 and mtools would refuse it. The
-  // cluster size is therefore chosen for the partition itself, as the system's own formatter
-  // does: 512 bytes up to 260 MiB, 4 KiB above.
-  constexpr uint64_t kSmallFat32Sectors = uint64_t{260} << 11;
-  const std::string sectors_per_cluster = partition.sectors <= kSmallFat32Sectors ? "1" : "8";
-  return Run({"mkfs.fat", "-F", "32", "-s", sectors_per_cluster, "-n", label, "-h", start,
-              "--offset", start, LocalPath(image), std::to_string(partition.sectors / 2)},
-             error);
+  return platform::FormatFatImagePartition(image, partition.start_sector, partition.sectors, label,
+                                           error);
 }
 
 bool CopyIntoFat(const std::string& image, const FatPartition& partition,

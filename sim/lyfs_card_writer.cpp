@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "device/card_labels.h"
 #include "device/lyfs_partition_format.h"
 #include "lyfs/file_access.h"
 #include "lyfs/lyfs.h"
@@ -95,7 +96,7 @@ bool PutSetupFile(const std::string& image, std::string_view model, const WorkFo
     *error = "the formatted card has no FAT32 partition 1";
     return false;
   }
-  if (!FormatFatPartition(image, *partition, CardVolumeLabel(model), error)) return false;
+  if (!FormatFatPartition(image, *partition, device::CardVolumeLabel(model), error)) return false;
   const std::string local = work.File("setup.cfg");
   std::ofstream(local, std::ios::binary) << SetupFileText(model);
   return CopyIntoFat(image, *partition, local, "setup.cfg", error);
@@ -140,12 +141,6 @@ bool IsRecorderModel(std::string_view model) {
     if (model == known) return true;
   }
   return false;
-}
-
-std::string CardVolumeLabel(std::string_view model) {
-  if (model == "KT730A(Merida)") return "KT730A_Meri";
-  if (model == "KT520A(Merida)") return "KT520A_Meri";
-  return std::string(model.substr(0, 11));
 }
 
 std::string LyfsDirectoryOf(std::string_view kind, std::string_view model) {

@@ -40,10 +40,6 @@ struct WrittenCardFile {
 // "KT520A(Merida)", "KT730A(Merida)".
 bool IsRecorderModel(std::string_view model);
 
-// The FAT32 label of partition 1: "KT730A_Meri" and "KT520A_Meri" for the Merida variants, else
-// the model text.
-std::string CardVolumeLabel(std::string_view model);
-
 // The LyFS directory a recording kind is filed in: continuous recordings in "NORMAL" on a
 // "MERIDA" card and in "INFINITE" on the others, events in "EVENT", parking recordings (PRK, MOT,
 // MDI) in "PARKING".

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "card_mix_options.h"
+#include "device/card_labels.h"
 #include "lyfs/lyfs.h"
 #include "recording_options.h"
 #include "sim/fat_partition.h"
@@ -53,7 +54,7 @@ bool WriteCardsFile(const std::string& cards_file, const std::string& image,
     return false;
   }
   return ExtractFat(image, *partition, root, error) &&
-         WriteSimulatedCardFile(cards_file, root, image, CardVolumeLabel(model), error);
+         WriteSimulatedCardFile(cards_file, root, image, device::CardVolumeLabel(model), error);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "device/card_labels.h"
 #include "device/lyfs_folder_split.h"
 #include "lyfs/byte_io.h"
 #include "lyfs/lyfs.h"
@@ -10,7 +11,7 @@
 namespace vantrel::device {
 
 unsigned LyfsFirstPartitionMiB(std::string_view model) {
-  return model == "KT520A(Merida)" || model == "KT730A(Merida)" ? 160 : 110;
+  return IsMeridaVariant(model) ? 160 : 110;
 }
 
 int LyfsPartitionFormat(const std::string& device_path, std::string_view model, int sd_allocation) {

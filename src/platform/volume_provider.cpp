@@ -62,4 +62,11 @@ std::vector<VolumeChange> DiffVolumes(const std::vector<Volume>& before,
   return changes;
 }
 
+std::optional<Volume> VolumeAtRoot(VolumeProvider& volumes, std::string_view root) {
+  for (Volume& volume : volumes.Volumes()) {
+    if (volume.root == root) return std::move(volume);
+  }
+  return std::nullopt;
+}
+
 }  // namespace vantrel::platform

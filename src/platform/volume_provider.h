@@ -10,7 +10,9 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/volume.h"
@@ -61,5 +63,8 @@ class VolumeProvider {
 // label alone is no change.
 std::vector<VolumeChange> DiffVolumes(const std::vector<Volume>& before,
                                       const std::vector<Volume>& after);
+
+// The volume mounted at root now (compared exactly); none when nothing is mounted there.
+std::optional<Volume> VolumeAtRoot(VolumeProvider& volumes, std::string_view root);
 
 }  // namespace vantrel::platform

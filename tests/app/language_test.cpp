@@ -36,7 +36,9 @@ const std::set<uint32_t> kUsedIds = {
     // saved copies
     5000, 5001, 5002,
     // the card's disk refused
-    5060};
+    5060,
+    // the card format: its refusals, kept files, dialog and busy window
+    5040, 5041, 5042, 5043, 5044, 5045, 5046, 5047, 5048};
 
 std::string BinFolder() { return platform::ExecutableFolder(); }
 std::string FixtureFolder() { return BinFolder() + "/language-fixture"; }

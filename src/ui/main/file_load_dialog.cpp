@@ -1,8 +1,8 @@
 #include "ui/main/file_load_dialog.h"
 
 #include <QPalette>
-#include <QScreen>
 
+#include "ui/skin/dialog_placement.h"
 #include "ui/skin/rb_text_ctrl.h"
 
 namespace vantrel::ui {
@@ -28,24 +28,9 @@ CFileLoadDlg::CFileLoadDlg(QWidget* parent, int language_index, int interval_ms,
 void CFileLoadDlg::setVisible(bool visible) {
   // Placed before the window appears, so the toolkit does not place it first and the window
   // does not jump.
-  if (visible && !isVisible()) CentreOverParent();
+  if (visible && !isVisible()) CentreOverOwner(*this, QSize(kWidth, kHeight));
   QDialog::setVisible(visible);
   if (visible && !elapsed_ && !timer_.isActive()) timer_.start();
-}
-
-void CFileLoadDlg::CentreOverParent() {
-  QRect area;
-  if (const QWidget* owner = parentWidget()) {
-    const QWidget* window = owner->window();
-    area = QRect(window->mapToGlobal(QPoint(0, 0)), window->size());
-  } else if (const QScreen* screen = this->screen()) {
-    area = screen->availableGeometry();
-  }
-  if (area.isValid()) {
-    // The window's own area is what is centred; the frame the desktop adds lies around it.
-    setGeometry(area.x() + (area.width() - kWidth) / 2, area.y() + (area.height() - kHeight) / 2,
-                kWidth, kHeight);
-  }
 }
 
 void CFileLoadDlg::OnTimer() {

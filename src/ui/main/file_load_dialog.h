@@ -34,7 +34,6 @@ class CFileLoadDlg : public QDialog {
 
  private:
   void OnTimer();
-  void CentreOverParent();
 
   CRbTextCtrl* text_panel_;
   QTimer timer_;

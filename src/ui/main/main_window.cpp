@@ -287,7 +287,7 @@ void CRecboxViewerDlg::OnCommand(int id) {
       zoom_->Toggle();
       break;
     case button_id::kAbout:
-      // The about box comes with the device information views.
+      ShowAboutBox();
       break;
     case button_id::kMin:
       showMinimized();

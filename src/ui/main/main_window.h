@@ -195,6 +195,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // video surfaces).
   void ApplyLayout();
   void ToggleLayout();
+  // The About command: playback pauses while the about box is up.
+  void ShowAboutBox();
   void ShowPlaybackMenu(const QPoint& global_position);
   void VolumeRemoved(const std::string& root);
   void RunFilter(ListFilter filter);
@@ -202,6 +204,9 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // The Setting command: the settings dialog over paused playback; after OK the rear mirror and
   // the language are applied again.
   void RunSettings();
+  // The settings dialog's Format button; a formatted card that is the opened source is reset as
+  // if it had been taken out.
+  void FormatChosenCard(const CardFormatRequest& chosen);
   void Drop(const QStringList& paths);
   bool HandleKey(QKeyEvent* event);
   void ClearTopButtonHover();

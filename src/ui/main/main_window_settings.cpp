@@ -9,6 +9,9 @@ void CRecboxViewerDlg::RunSettings() {
   if (was_running) playback_->PausePlayback();
   SettingDialogServices services = setting_services_;
   services.volumes = &volumes_;
+  if (!services.format_card) {
+    services.format_card = [this](const CardFormatRequest& chosen) { FormatChosenCard(chosen); };
+  }
   CSettingDlg dialog(options_, std::move(services), this);
   if (dialog.exec() == QDialog::Accepted) {
     // The dialog has stored the options in memory; the controller reads the mirror from them.

@@ -1,4 +1,4 @@
-#include "sim/program_run.h"
+#include "platform/program_run.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -9,7 +9,7 @@
 
 extern char** environ;
 
-namespace vantrel::sim {
+namespace vantrel::platform {
 
 int RunProgram(const std::vector<std::string>& words, std::string* output) {
   if (words.empty()) return -1;
@@ -50,4 +50,4 @@ int RunProgram(const std::vector<std::string>& words, std::string* output) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-}  // namespace vantrel::sim
+}  // namespace vantrel::platform
