@@ -114,7 +114,7 @@ int MediaGraph::FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* t
 }
 
 PlaybackState MediaGraph::state() const {
-  return player_ ? player_->state() : PlaybackState::kClosed;
+  return player_ ? player_->state() : PlaybackState::kNone;
 }
 
 int MediaGraph::VideoPinCount() const { return player_ ? player_->video_pin_count() : 0; }

@@ -53,6 +53,7 @@ class MediaGraph {
   void SetDecoderParameter(int channel, int id, int value);
   int FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* time_stamp);
 
+  // kNone without a player (before windows are attached and after a failed open).
   PlaybackState state() const;
   int VideoPinCount() const;
   int channel_count() const { return channel_count_; }

@@ -173,16 +173,12 @@ bool PlaybackEngine::SetPosition(int64_t position) {
     ++clock_moves_;
   }
   std::lock_guard decoding(decode_lock_);
-  if (std::none_of(channels_.begin(), channels_.end(),
-                   [](const Channel& c) { return c.stream != nullptr; })) {
-    if (sound_) sound_->Release();
-    return true;
-  }
   // Before the start the first picture shows.
   const int64_t target = std::max<int64_t>(position, 0);
   for (Channel& channel : channels_) {
     if (channel.worker) channel.worker->Hold();
   }
+  // The splitter moves also when no video is decoded: its telemetry follows the position.
   if (splitter_.Seek(target)) {
     for (int k = 0; k < kMaxChannels; ++k) {
       ChannelStream* stream = channels_[k].stream.get();

@@ -13,6 +13,7 @@
 
 #include "avi/byte_sink.h"
 #include "avi/byte_source.h"
+#include "tools/cancel_check.h"
 
 namespace vantrel::tools {
 
@@ -26,10 +27,11 @@ enum class MovieCopy { kMapped, kRead };
 // interrupted recording has no complete chunk, or the result would not fit a RIFF file; the
 // output is then empty (it is always created, replacing any file of that name). An output that
 // names a part is the one exception: it is replaced only by a finished rebuild, and a failure
-// leaves it as it was.
+// leaves it as it was. `cancelled` is asked before each block of movie bytes is written; once it
+// says so the rebuild stops there and fails.
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size,
-               MovieCopy copy = MovieCopy::kMapped);
+               MovieCopy copy = MovieCopy::kMapped, const CancelCheck& cancelled = {});
 
 // The same for a recording still in one file: its bytes [0, header_end) are the header part and
 // the rest the movie part. The output is byte for byte the one AviRepair writes from those two

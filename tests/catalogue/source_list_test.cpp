@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "catalogue/drive_probe.h"
 #include "catalogue_test_support.h"
 #include "lyfs_card_fixture.h"
 #include "platform/volume_provider_simulated.h"
@@ -110,6 +111,28 @@ TEST_F(SourceListTest, DiskMustOpenForReadingAndWriting) {
   EXPECT_FALSE(CanOpenForWriting(dir_.path().string()));
   EXPECT_FALSE(CanOpenForWriting("/dev/null"));
   EXPECT_FALSE(CanOpenForWriting(dir_.File("missing.img")));
+}
+
+// A pipe, a character device or a folder named as a volume's disk is refused on what it is,
+// before the write check or the LyFS library opens it (opening a pipe or a terminal acts on it).
+TEST_F(SourceListTest, APathThatIsNoDiskIsRefusedBeforeAnythingOpensIt) {
+  const std::string pipe = dir_.File("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string image = dir_.File("fat.img");
+  std::vector<std::string> opened;
+  const DiskWriteCheck spy = [&](const std::string& path) {
+    opened.push_back(path);
+    return true;
+  };
+  for (const std::string& path : {pipe, std::string("/dev/null"), dir_.path().string(), image}) {
+    SourceRecord record;
+    record.root = "untouched";
+    const bool probed = ProbeLyfsDrive(Removable("/media/x/", path), 3, &record, spy);
+    EXPECT_EQ(probed, path == image) << path;
+    EXPECT_EQ(record.root, path == image ? "/media/x/" : "untouched") << path;
+  }
+  EXPECT_EQ(opened, std::vector<std::string>{image});
+  EXPECT_FALSE(CanOpenForWriting(pipe));
 }
 
 TEST_F(SourceListTest, OnlyACardsExactRootOpensTheCard) {

@@ -4,12 +4,14 @@
 
 #include "catalogue/folder_scan.h"
 #include "catalogue/lyfs_device.h"
+#include "catalogue/utf8_text.h"
 #include "playback/slider_values.h"
 
 namespace vantrel {
 namespace {
 
-// Two-channel recordings carry "2" at this position of their name.
+// Two-channel recordings carry "2" as this character of their name (counted in characters, as
+// names are, so a name with wider characters before it is read at the same place).
 constexpr size_t kChannelDigitPosition = 20;
 
 bool StoppedOrClosed(PlaybackState state) {
@@ -123,7 +125,7 @@ void PlaybackController::ShowOpenedRecording(const LoadRequest& request) {
   if (view_.LayoutMode() == 1) view_.ListLostFocus();
 
   const bool two_channels =
-      request.name.size() > kChannelDigitPosition && request.name[kChannelDigitPosition] == '2';
+      utf8::CharacterSlice(request.name, kChannelDigitPosition, 1) == std::string_view("2");
   view_.ShowChannelButtons(two_channels);
   if (!two_channels) channel_mode_ = kFrontMode;
   ApplyChannelMode(channel_mode_);
@@ -301,7 +303,11 @@ void PlaybackController::Shutdown() {
 }
 
 void PlaybackController::EmptyTempFolder() {
-  if (!temp_folder_.empty()) EmptyFolderFiles(temp_folder_);
+  if (temp_folder_.empty()) return;
+  // A given-up loader stops preparing within one block; until it has, it may still write here.
+  std::unique_lock hold(CardPreparationLock(), std::defer_lock);
+  (void)hold.try_lock_for(timings_.preparation_wait);
+  EmptyFolderFiles(temp_folder_);
 }
 
 void PlaybackController::SetRecordingControlsEnabled(bool open) {
