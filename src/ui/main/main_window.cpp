@@ -165,8 +165,8 @@ void CRecboxViewerDlg::CreatePlayback(const PlaybackSetup& setup) {
   view_ = std::make_unique<WindowPlaybackView>(*this);
   // Runs on loader threads: it uses only what it captured, which lives as long as the window.
   GraphFactory make_graph = [components = graph_components_.get(), front = surfaces_[0],
-                             rear = surfaces_[1]] {
-    auto graph = std::make_unique<MediaGraph>(*components, nullptr);
+                             rear = surfaces_[1], time = setup.time] {
+    auto graph = std::make_unique<MediaGraph>(*components, nullptr, time);
     graph->AttachWindows(front, rear);
     return graph;
   };

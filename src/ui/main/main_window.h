@@ -21,6 +21,7 @@
 #include "platform/ui_thread_qt.h"
 #include "playback/controller/playback_controller.h"
 #include "playback/graph_components.h"
+#include "playback/playback_clock.h"
 #include "playback/playback_commands.h"
 #include "ui/main/filter_button_group.h"
 #include "ui/main/key_table.h"
@@ -54,6 +55,8 @@ struct PlaybackSetup {
   ControllerTimings timings;
   bool use_sound_card = true;
   PlaybackCommands* commands = nullptr;
+  // The recordings' clock when no sound drives it (tests move one by hand).
+  TimeSource time = SteadyTimeSource();
 };
 
 class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
