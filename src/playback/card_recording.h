@@ -12,8 +12,8 @@
 #include <string>
 
 #include "catalogue/recording_entry.h"
-#include "tools/cancel_check.h"
 #include "playback/card_source.h"
+#include "tools/cancel_check.h"
 #include "tools/recording_parts.h"
 
 namespace vantrel {
@@ -22,7 +22,7 @@ struct CardPlayback {
   enum class Kind {
     kOpen,  // open path with device and value (the splitter's SetCardSource)
     kPartsFailed,  // the part files could not be created: "손상된 파일을 복구할 수 없습니다."
-    kCancelled,    // given up between two blocks; nothing of it is left in the temp folder
+    kCancelled,  // given up between two blocks; nothing of it is left in the temp folder
   };
   Kind kind = Kind::kOpen;
   tools::RepairAction action = tools::RepairAction::kDirect;

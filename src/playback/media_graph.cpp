@@ -76,6 +76,10 @@ bool MediaGraph::SetPosition(int64_t position) {
   return player_ ? player_->SetPosition(position) : true;
 }
 
+bool MediaGraph::RequestPosition(int64_t position, SeekPrecision precision) {
+  return player_ ? player_->RequestPosition(position, precision) : true;
+}
+
 int64_t MediaGraph::Position() const { return player_ ? player_->Position() : 0; }
 int MediaGraph::PositionMs() const { return static_cast<int>(Position() / kUnitsPerMillisecond); }
 int64_t MediaGraph::Duration() { return player_ ? player_->Duration() : 0; }

@@ -38,6 +38,9 @@ class MediaGraph {
   bool SetPlaybackRate(float rate);
   bool Seek(int milliseconds);
   bool SetPosition(int64_t position);
+  // A seek that does not wait for its pictures (see PlaybackEngine::RequestPosition): the
+  // window's commands seek this way. True without a player.
+  bool RequestPosition(int64_t position, SeekPrecision precision);
   int64_t Position() const;
   int PositionMs() const;
   int64_t Duration();

@@ -1,7 +1,7 @@
 // The engine's playback thread on a simulated two-channel recording: both channels show
 // pictures of the same time while playing and after seeks, a seek while running never lets a
 // picture from the old place through, pause holds the picture, the end is reached and every
-// thread ends with the graph. The clock is moved by hand, a picture at a time, and each picture
+// thread ends with the graph; the window's seeks never wait for their pictures. The clock is moved by hand, a picture at a time, and each picture
 // due is waited for before it moves on: what is asserted holds however loaded the machine is.
 #include <gtest/gtest.h>
 
@@ -73,12 +73,15 @@ class ShownLog {
   std::vector<Shown> entries_;
 };
 
-// A window at the recording's size that reads the frame mark of every picture it gets.
+// A window at the recording's size that reads the frame mark of every picture it gets. While
+// the gate is held, a picture handed to it waits there.
 class MarkReadingSink : public VideoSink {
  public:
-  MarkReadingSink(int channel, ShownLog& log) : channel_(channel), log_(log) {}
+  MarkReadingSink(int channel, ShownLog& log, std::mutex* gate = nullptr)
+      : channel_(channel), log_(log), gate_(gate) {}
   SinkRect ClientRect() const override { return {kWidth, kHeight}; }
   void Present(const SinkPicture& picture) override {
+    if (gate_ != nullptr) std::lock_guard pass(*gate_);
     std::vector<uint8_t> green(static_cast<size_t>(picture.width) * picture.height);
     for (int y = 0; y < picture.height; ++y) {
       for (int x = 0; x < picture.width; ++x) {
@@ -94,6 +97,7 @@ class MarkReadingSink : public VideoSink {
  private:
   int channel_;
   ShownLog& log_;
+  std::mutex* gate_;
 };
 
 // Polls until done or a generous bound; a test never hangs on a stalled engine.
@@ -162,7 +166,8 @@ class PlaybackThread : public ::testing::Test {
 
   static test::TempDir* folder_;
   ShownLog log_;
-  MarkReadingSink front_{1, log_};
+  std::mutex gate_;
+  MarkReadingSink front_{1, log_, &gate_};
   MarkReadingSink rear_{2, log_};
   StandardGraphComponents components_{false};
   // Moved by hand; it outlives the graph whose threads read it.
@@ -242,6 +247,41 @@ TEST_F(PlaybackThread, PauseHoldsThePictureAndASeekWhilePausedShowsItsFrame) {
   graph_.Pause();
   EXPECT_GE(log_.entries().size(), shown + 8);
   for (size_t i = shown; i < log_.entries().size(); ++i) EXPECT_GE(log_.entries()[i].frame, 37);
+}
+
+// The window's seeks: the clock stands at the place at once, the pictures follow from the
+// engine's seek thread (the key frame before the place while the slider is dragged, the exact
+// picture when it is let go), and requests that come while a picture is still on its way are
+// coalesced: only the latest is shown after it.
+TEST_F(PlaybackThread, RequestedSeeksNeverWaitForPicturesAndTheLatestWins) {
+  const auto last_frames = [&] {
+    int frames[3] = {-1, -1, -1};
+    for (const Shown& entry : log_.entries()) frames[entry.channel] = entry.frame;
+    return std::pair{frames[1], frames[2]};
+  };
+  graph_.RequestPosition(1234 * 10'000LL, SeekPrecision::kKeyFrame);
+  EXPECT_EQ(graph_.PositionMs(), 1234);
+  ASSERT_TRUE(WaitUntil([&] { return last_frames() == std::pair{30, 30}; }));  // keyint 10
+  graph_.RequestPosition(1234 * 10'000LL, SeekPrecision::kExact);
+  ASSERT_TRUE(WaitUntil([&] { return last_frames() == std::pair{37, 37}; }));
+
+  const size_t before = log_.entries().size();
+  {
+    std::lock_guard held(gate_);  // the seek thread stops inside the front window
+    graph_.RequestPosition(500 * 10'000LL, SeekPrecision::kExact);
+    for (int ms = 600; ms <= 2500; ms += 100) {
+      graph_.RequestPosition(ms * 10'000LL, SeekPrecision::kKeyFrame);
+      EXPECT_EQ(graph_.PositionMs(), ms);
+    }
+    graph_.RequestPosition(2500 * 10'000LL, SeekPrecision::kExact);
+  }
+  ASSERT_TRUE(WaitUntil([&] { return last_frames() == std::pair{75, 75}; }));
+  const std::vector<Shown> shown = log_.entries();
+  for (size_t i = before; i < shown.size(); ++i) {
+    EXPECT_TRUE(shown[i].frame == 15 || shown[i].frame == 75) << "frame " << shown[i].frame;
+  }
+  EXPECT_LE(shown.size() - before, 4u);
+  EXPECT_EQ(graph_.PositionMs(), 2500);
 }
 
 TEST_F(PlaybackThread, PlaysToTheEndAndEndsCleanlyWhenTornDownRunning) {

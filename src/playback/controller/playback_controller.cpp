@@ -5,6 +5,7 @@
 #include "catalogue/folder_scan.h"
 #include "catalogue/lyfs_device.h"
 #include "catalogue/utf8_text.h"
+#include "playback/media_time.h"
 #include "playback/slider_values.h"
 
 namespace vantrel {
@@ -258,9 +259,9 @@ void PlaybackController::ApplyChannelMode(int mode) {
 
 void PlaybackController::LayoutChanged() {
   // A resize re-fits the surfaces but shows none: before the first recording and after a reset
-  // the window's own background stays in view.
+  // the window's own background stays in view. The picture already decoded is presented again
+  // at the new size; nothing is decoded for a resize.
   PlaceSurfaces(channel_mode_, false);
-  RedrawStillFrame();
   RefreshVideoWindows();
 }
 
@@ -276,7 +277,9 @@ void PlaybackController::PlaceSurfaces(int mode, bool show) {
 
 void PlaybackController::RedrawStillFrame() {
   // A graph that is not running shows its picture again at the same place.
-  if (graph_ && graph_->state() != PlaybackState::kRunning) graph_->SetPosition(graph_->Position());
+  if (graph_ && graph_->state() != PlaybackState::kRunning) {
+    graph_->RequestPosition(graph_->Position(), SeekPrecision::kExact);
+  }
 }
 
 void PlaybackController::RefreshVideoWindows() {
@@ -345,7 +348,7 @@ void PlaybackController::SetVolumeMessage(int step) {
 
 void PlaybackController::SeekMessage(int milliseconds) {
   if (loading_ || !graph_ || StoppedOrClosed(graph_->state())) return;
-  graph_->Seek(milliseconds);
+  graph_->RequestPosition(int64_t{milliseconds} * kUnitsPerMillisecond, SeekPrecision::kExact);
 }
 
 void PlaybackController::RepaintFiltersMessage() { view_.RepaintFilterButtons(); }

@@ -192,7 +192,10 @@ void CRecboxViewerDlg::ConnectControls() {
   connect(seek_slider_, &CRbSliderCtrl::seekRequested, this, [this](int ms) {
     if (!Loading()) playback_->SliderMoved(kSeekSliderId, ms);
   });
-  connect(seek_slider_, &CRbSliderCtrl::released, this, [this] { list_->setFocus(); });
+  connect(seek_slider_, &CRbSliderCtrl::released, this, [this] {
+    if (!Loading()) playback_->SeekSliderReleased(seek_slider_->value());
+    list_->setFocus();
+  });
   connect(list_, &CRbListCtrl::rowDoubleClicked, this, [this](int row) {
     if (!Loading()) playback_->DelayedOpen(row);
   });
