@@ -1,7 +1,7 @@
 #include "catalogue/lyfs_device.h"
 
-#include <mutex>
 #include <map>
+#include <mutex>
 
 namespace vantrel {
 

@@ -240,8 +240,8 @@ bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildT
       ComputeRepairTiming(header->scale, header->rate, static_cast<uint32_t>(frames), audio_less);
   if (!timing) return false;
   plan.frame_step = timing->frame_step;
-  plan.silent_count = std::min(timing->silent_count,
-                               SilenceCovered(plan.walk.front_video_count, plan.frame_step));
+  plan.silent_count =
+      std::min(timing->silent_count, SilenceCovered(plan.walk.front_video_count, plan.frame_step));
 
   // The sizes are those of what is written, so they hold for every input; for a well-formed
   // recording they equal the recorder's sizes grown by the silent stream.

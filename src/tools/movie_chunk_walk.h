@@ -26,7 +26,7 @@ struct WalkedChunk {
 struct MovieChunkWalk {
   uint64_t total = 0;               // bytes of the complete chunks, headers and pad bytes included
   uint64_t front_video_count = 0;   // "00dc" chunks
-  uint64_t count = 0;
+  uint64_t count = 0;               // chunks walked, kept or only counted
   std::vector<WalkedChunk> chunks;  // in their order in the part; empty when only counted
   // The chunks with their index entries would not fit a RIFF file: the walk stopped there, so a
   // part of millions of empty chunks is refused before it is held in memory.

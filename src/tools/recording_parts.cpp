@@ -70,9 +70,8 @@ bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
   OutputFile movie(movie_path);
   if (!header.is_open() || !movie.is_open()) return false;
   std::vector<uint8_t> block(kPartCopyBlock);
-  const bool copied =
-      CopyRange(source, 0, facts.header_end, header, block, cancelled) &&
-      CopyRange(source, facts.header_end, source.Size(), movie, block, cancelled);
+  const bool copied = CopyRange(source, 0, facts.header_end, header, block, cancelled) &&
+                      CopyRange(source, facts.header_end, source.Size(), movie, block, cancelled);
   if (!copied) {  // what is still buffered is dropped, not written on the way out
     header.Discard();
     movie.Discard();

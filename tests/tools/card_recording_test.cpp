@@ -26,9 +26,9 @@ class SimulatedCard {
     const std::string image = dir_.File("card.img");
     const test::ProgramRun made = test::RunProgram(
         test::ToolPath("dashcam-sim"),
-        {"lyfs-card", image, "--size-mib", "512", "--rec", "4", "--evt", "0", "--prk", "0",
-         "--mot", "0", "--mdi", "0", "--audio", "mixed", "--interrupted", "1", "--seconds",
-         seconds},
+        {"lyfs-card",     image, "--size-mib", "512",  "--rec", "4", "--evt",   "0",
+         "--prk",         "0",   "--mot",      "0",    "--mdi", "0", "--audio", "mixed",
+         "--interrupted", "1",   "--seconds",  seconds},
         test::ErrorOutput::kMerged);
     EXPECT_EQ(made.exit_code, 0) << "dashcam-sim could not write the card: " << made.output;
     for (const auto name : kLyfsDirectoryNames) catalogue_.AddDirectoryName(name);
