@@ -40,4 +40,12 @@ long long Arguments::Integer(const std::string& name, long long fallback) const 
   return value;
 }
 
+std::optional<long long> WholeNumber(const std::string& word) {
+  long long value = 0;
+  const char* const end = word.data() + word.size();
+  const auto [stop, error] = std::from_chars(word.data(), end, value);
+  if (word.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
 }  // namespace vantrel::cli

@@ -30,4 +30,7 @@ class Arguments {
   std::string error_;
 };
 
+// A word that is wholly a decimal integer (an optional "-" and digits); none for anything else.
+std::optional<long long> WholeNumber(const std::string& word);
+
 }  // namespace vantrel::cli

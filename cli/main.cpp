@@ -34,6 +34,12 @@ const Subcommand kSubcommands[] = {
      "grab FILE --at MS [--channel 1|2] [--brightness N] [--mirror] --out OUT.jpg"},
     {"play", vantrel::cli::PlayCommand, "play FILE [--rate R] [--for MS]"},
     {"bench-decode", vantrel::cli::BenchDecodeCommand, "bench-decode FILE"},
+    {"settings", vantrel::cli::SettingsCommand,
+     "settings rewrite IN OUT --model N | settings show FILE --model N"},
+    {"clock", vantrel::cli::ClockCommand, "clock write FILE YYYY MM DD hh mm ss | clock read FILE"},
+    {"render", vantrel::cli::RenderCommand,
+     "render gauge --speed KMH --out FILE.png | render gsensor RECORDING --size WxH --out "
+     "FILE.png"},
 };
 
 int Usage() {

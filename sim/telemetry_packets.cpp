@@ -46,21 +46,21 @@ uint8_t Raw(double counts) {
 std::vector<uint8_t> GsensorPacket(const RecordingDescription& description, const Route& route,
                                    double seconds, Random& random) {
   const RouteState car = route.At(seconds);
-  double x = kGsensorRest + car.side_acceleration / kGravity * kGsensorCountsPerG;
-  double y = kGsensorRest + car.forward_acceleration / kGravity * kGsensorCountsPerG;
-  double z = kGsensorRest + kGsensorCountsPerG;
+  double x = std::fabs(car.side_acceleration) / kGravity * kGsensorCountsPerG;
+  double y = std::fabs(car.forward_acceleration) / kGravity * kGsensorCountsPerG;
+  double z = kGsensorRestZ;
   // Road vibration, felt most on the vertical axis.
-  x += random.Between(-1.5, 1.5);
-  y += random.Between(-1.5, 1.5);
+  x += random.Between(0.0, 1.5);
+  y += random.Between(0.0, 1.5);
   z += random.Between(-3.0, 3.0);
   if (description.shock_seconds && seconds >= *description.shock_seconds) {
-    // A knock that swings back once and dies down within a second, slow enough to show in
-    // samples a tenth of a second apart; the sensor saturates at its ends.
+    // A knock, mostly sideways, that swings back once and dies down within a second: about
+    // 2.5 g at its height, slow enough to show in samples a tenth of a second apart.
     const double since = seconds - *description.shock_seconds;
-    const double ring = std::exp(-since / 0.25) * std::cos(2 * kPi * 1.5 * since);
-    x += 110 * ring;
-    y -= 120 * ring;
-    z += 70 * ring;
+    const double ring = std::fabs(std::exp(-since / 0.25) * std::cos(2 * kPi * 1.5 * since));
+    x += 2.5 * kGsensorCountsPerG * ring;
+    y += 1.0 * kGsensorCountsPerG * ring;
+    z += 0.6 * kGsensorCountsPerG * ring;
   }
   return {'M', Raw(x), Raw(y), Raw(z)};
 }

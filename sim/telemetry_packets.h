@@ -26,9 +26,10 @@ struct RmcFix {
 // checksum over everything before the "*".
 std::string RmcSentence(const RmcFix& fix);
 
-// Raw G-sensor values at rest: mid-scale, gravity on the vertical axis at 32 counts per g.
-inline constexpr int kGsensorRest = 128;
+// Raw G-sensor values: 32 counts per g, the scale the viewer reads them at. The sensor reports
+// magnitudes, so at rest the horizontal axes sit near 0 and the vertical one near 1 g.
 inline constexpr int kGsensorCountsPerG = 32;
+inline constexpr int kGsensorRestZ = kGsensorCountsPerG;
 
 struct TelemetryPacket {
   int64_t due_ms = 0;          // when the recorder takes the reading

@@ -21,11 +21,16 @@
 #include <optional>
 #include <set>
 
+#include "gauge_pieces.h"
+#include "notice_pieces.h"
+
 namespace {
 
 const QColor kBackground(34, 44, 54);
 const QColor kBand(80, 80, 80);
 const QColor kAccent(0, 160, 170);
+// The about box's background, behind its buttons.
+const QColor kDialogBackground(13, 17, 21);
 
 struct Entry {
   int line = 0;
@@ -305,7 +310,8 @@ std::optional<ButtonShade> ShadeOf(const QString& state) {
   return std::nullopt;
 }
 
-// A button: a rounded plate with the glyph in its middle, transparent around the plate.
+// A button: a rounded plate with the glyph in its middle, transparent around the plate (on the
+// skin background for a bitmap, which has no transparency).
 bool DrawButton(QImage& image, const Entry& entry, QString& error) {
   const auto shade = ShadeOf(entry.state);
   const auto glyph = Glyphs().find(entry.detail);
@@ -313,7 +319,7 @@ bool DrawButton(QImage& image, const Entry& entry, QString& error) {
     error = "unknown button state or glyph";
     return false;
   }
-  image.fill(Qt::transparent);
+  image.fill(entry.png ? QColor(Qt::transparent) : kBackground);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF plate = QRectF(image.rect()).adjusted(1, 1, -1, -1);
@@ -336,14 +342,14 @@ bool DrawButton(QImage& image, const Entry& entry, QString& error) {
   return true;
 }
 
-// A channel face: an opaque plate with the language's words for the channel.
-bool DrawFace(QImage& image, const Entry& entry, QString& error) {
+// A face: an opaque plate with words (a channel's, or a dialog button's), on `background`.
+bool DrawFace(QImage& image, const Entry& entry, const QColor& background, QString& error) {
   const auto shade = ShadeOf(entry.state);
   if (!shade || entry.detail.isEmpty()) {
     error = "unknown face state or no words";
     return false;
   }
-  image.fill(kBackground);
+  image.fill(background);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -515,7 +521,14 @@ void DrawScrollPiece(QImage& image, const QString& look) {
 bool Draw(QImage& image, const Entry& entry, QString& error) {
   const QString& look = entry.look;
   if (look == "button") return DrawButton(image, entry, error);
-  if (look == "face") return DrawFace(image, entry, error);
+  if (look == "face") return DrawFace(image, entry, kBackground, error);
+  if (look == "dialog-face") return DrawFace(image, entry, kDialogBackground, error);
+  if (look == "gauge" || look == "digit" || look == "point") {
+    return DrawGaugePiece(image, look, entry.state, error);
+  }
+  if (look == "map-note" || look == "banner") {
+    return DrawNoticePiece(image, look, entry.state, entry.detail, error);
+  }
   if (look == "frame") return DrawFrame(image, entry, error);
   if (look == "strip") {
     DrawStrip(image, entry.detail);

@@ -5,20 +5,29 @@
 
 namespace vantrel {
 
-int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
-                     const DiskWriteCheck& can_write) {
+std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
+                                        const DiskWriteCheck& can_write) {
   std::vector<platform::Volume> mounted = volumes.Volumes();
   std::stable_sort(
       mounted.begin(), mounted.end(),
       [](const platform::Volume& a, const platform::Volume& b) { return a.root < b.root; });
-  std::vector<SourceRecord> sources;
+  std::vector<CardVolume> cards;
   for (size_t index = 0; index < mounted.size(); ++index) {
     const platform::Volume& volume = mounted[index];
     if (!volume.removable || volume.bytes_per_sector == 0) continue;
     SourceRecord card;
     if (ProbeLyfsDrive(volume, static_cast<int32_t>(index), &card, can_write)) {
-      sources.push_back(std::move(card));
+      cards.push_back({volume, std::move(card)});
     }
+  }
+  return cards;
+}
+
+int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
+                     const DiskWriteCheck& can_write) {
+  std::vector<SourceRecord> sources;
+  for (CardVolume& card : ListCardVolumes(volumes, can_write)) {
+    sources.push_back(std::move(card.source));
   }
   SourceRecord computer;
   computer.root = kComputerSourceName;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "catalogue/drive_probe.h"
 #include "catalogue/recording_catalogue.h"
@@ -10,9 +11,19 @@
 
 namespace vantrel {
 
-// Rebuilds the catalogue's source list: every volume that is removable, has a medium and passes
-// ProbeLyfsDrive, in the order of their roots (drive index = the position in that order among
-// all volumes), then the computer-folder source. Returns the number of sources.
+// A volume that can be opened as a card, and how.
+struct CardVolume {
+  platform::Volume volume;
+  SourceRecord source;
+};
+
+// Every volume that is removable, has a medium and passes ProbeLyfsDrive, in the order of their
+// roots (drive index = the position in that order among all volumes).
+std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
+                                        const DiskWriteCheck& can_write = CanOpenForWriting);
+
+// Rebuilds the catalogue's source list: the cards of ListCardVolumes, then the computer-folder
+// source. Returns the number of sources.
 int EnumerateSources(RecordingCatalogue& catalogue, platform::VolumeProvider& volumes,
                      const DiskWriteCheck& can_write = CanOpenForWriting);
 

@@ -16,6 +16,8 @@
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "playback/widgets/zoom_dialog.h"
 #include "telemetry/telemetry_store.h"
+#include "telemetry/widgets/rb_gsensor_ctrl.h"
+#include "telemetry/widgets/rb_speed_ctrl.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/playback_menu.h"
 #include "ui/main/playback_menu_widget.h"
@@ -208,6 +210,8 @@ void CRecboxViewerDlg::ConnectControls() {
     connect(surface, &CRbScreenCtrl::playbackMenuRequested, this,
             [this](QPoint global_position) { ShowPlaybackMenu(global_position); });
   }
+  connect(gsensor_graph_, &CRbGsensorCtrl::playbackMenuRequested, this,
+          [this](QPoint global_position) { ShowPlaybackMenu(global_position); });
   volume_listener_ = volumes_.AddListener([this](const platform::VolumeChange& change) {
     if (change.event == platform::VolumeEvent::kRemoved) VolumeRemoved(change.root);
   });
@@ -275,7 +279,7 @@ void CRecboxViewerDlg::OnCommand(int id) {
       // The printed report comes with saving and printing recordings.
       break;
     case button_id::kSetting:
-      // The settings dialog comes with the device settings.
+      RunSettings();
       break;
     case button_id::kZoom:
       zoom_->Toggle();

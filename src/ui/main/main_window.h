@@ -28,6 +28,7 @@
 #include "ui/main/main_layout.h"
 #include "ui/main/source_loading.h"
 #include "ui/main/window_frame.h"
+#include "ui/settings/setting_dialog.h"
 
 class QMenu;
 
@@ -39,6 +40,8 @@ namespace vantrel::ui {
 
 class CFullDlg;
 class CRbButtonCtrl;
+class CRbGsensorCtrl;
+class CRbSpeedCtrl;
 class CRbListCtrl;
 class CRbScreenCtrl;
 class CRbSimpleSliderCtrl;
@@ -89,6 +92,12 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // Where the window's texts for the user go (a message box unless replaced).
   void SetMessages(UserMessages& messages) { messages_ = &messages; }
 
+  // What the settings dialog of the Setting command is given (the card formatting among it); the
+  // window supplies its own volumes.
+  void SetSettingServices(SettingDialogServices services) {
+    setting_services_ = std::move(services);
+  }
+
   // The language of every text of the window: panels, list headings, tool tips and the
   // channel buttons' faces.
   void ApplyLanguage(int language_index);
@@ -118,6 +127,8 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // Surface 1 (front) or 2 (rear).
   CRbScreenCtrl* Surface(int channel) const;
   QWidget* PlacedWidget(Control control) const;
+  CRbGsensorCtrl* GsensorGraph() const { return gsensor_graph_; }
+  CRbSpeedCtrl* SpeedGauge() const { return speed_gauge_; }
 
  public slots:
   // Messages of the other windows: a volume step 0..10 (the map page), a seek in milliseconds,
@@ -159,6 +170,9 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   void VolumeRemoved(const std::string& root);
   void RunFilter(ListFilter filter);
   void CloseViewer();
+  // The Setting command: the settings dialog over paused playback; after OK the rear mirror and
+  // the language are applied again.
+  void RunSettings();
   void Drop(const QStringList& paths);
   bool HandleKey(QKeyEvent* event);
   void ClearTopButtonHover();
@@ -190,10 +204,13 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   CRbSliderCtrl* seek_slider_ = nullptr;
   CRbListCtrl* list_ = nullptr;
   std::array<CRbScreenCtrl*, 2> surfaces_{};
+  CRbGsensorCtrl* gsensor_graph_ = nullptr;
+  CRbSpeedCtrl* speed_gauge_ = nullptr;
   CZoomDlg* zoom_ = nullptr;
   CFullDlg* full_ = nullptr;
   std::unique_ptr<FilterButtonGroup> filter_buttons_;
   std::unique_ptr<SourceLoading> loading_;
+  SettingDialogServices setting_services_;
   int volume_listener_ = 0;
 
   MainLayout layout_;

@@ -9,6 +9,9 @@
 #include "playback/widgets/full_dialog.h"
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "playback/widgets/zoom_dialog.h"
+#include "telemetry/telemetry_store.h"
+#include "telemetry/widgets/rb_gsensor_ctrl.h"
+#include "telemetry/widgets/rb_speed_ctrl.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/rb_button_ctrl.h"
@@ -158,18 +161,18 @@ void CRecboxViewerDlg::CreatePlaceholders() {
   surfaces_[1] = new CRbScreenCtrl(kRearSurfaceId, this);
   zoom_ = new CZoomDlg(this);
   full_ = new CFullDlg(this);
-  // The map, the G-sensor graph and the speed gauge come with the telemetry views; until then
-  // their places are held by plain windows of their names.
+  // The map comes with its own window; until then its places are held by plain windows of their
+  // names.
   placed_[Control::kMapPanel] =
       MakePlaceholder(this, "RbMapPanelCtrl", kMapPanelId, kMapBlockBackground, {279, 200});
   placed_[Control::kMapNoData] =
       MakePlaceholder(this, "RbMapNoDataWnd", 1011, kMapBlockBackground, {100, 100});
   placed_[Control::kMapNotConnected] =
       MakePlaceholder(this, "RbNotConnectedWnd", 1012, kMapBlockBackground, {100, 100});
-  placed_[Control::kGsensorGraph] =
-      MakePlaceholder(this, "RbGsensorWnd", 1001, kGsensorBackground, {600, 100});
-  placed_[Control::kSpeedGauge] =
-      MakePlaceholder(this, "RbSpeedWnd", 1003, kSkinBackground, {131, 43});
+  gsensor_graph_ = new CRbGsensorCtrl(ProcessTelemetryStore(), this);
+  placed_[Control::kGsensorGraph] = gsensor_graph_;
+  speed_gauge_ = new CRbSpeedCtrl(this);
+  placed_[Control::kSpeedGauge] = speed_gauge_;
 }
 
 void CRecboxViewerDlg::SetInitialState() {
@@ -190,6 +193,7 @@ void CRecboxViewerDlg::ApplyLanguage(int language_index) {
   loader_language_ = language_index;
   for (auto& [id, panel] : panels_) panel->SetLanguageIndex(language_index);
   for (CRbScreenCtrl* surface : surfaces_) surface->SetLanguageIndex(language_index);
+  gsensor_graph_->SetLanguageIndex(language_index);
   zoom_->SetLanguageIndex(language_index);
   list_->SetLanguageIndex(language_index);
   // A language without a library keeps the faces the channel buttons have.

@@ -3,6 +3,8 @@
 #include <QSignalBlocker>
 
 #include "playback/widgets/rb_screen_ctrl.h"
+#include "telemetry/widgets/rb_gsensor_ctrl.h"
+#include "telemetry/widgets/rb_speed_ctrl.h"
 #include "ui/main/control_ids.h"
 #include "ui/main/filter_button_group.h"
 #include "ui/main/main_window.h"
@@ -144,12 +146,16 @@ void WindowPlaybackView::ShowPosition(const PositionReading& reading) {
   window_.Panel(panel_id::kPositionReadout)->SetPosition(reading.latitude, reading.longitude);
 }
 
-// The speed gauge, the G-sensor graph and the map view come with the telemetry views; until
-// then their places hold plain windows that have nothing to show.
-void WindowPlaybackView::ShowSpeed(double) {}
-void WindowPlaybackView::RepaintGsensorGraph() {
-  window_.PlacedWidget(Control::kGsensorGraph)->update();
+void WindowPlaybackView::ShowSpeed(double km_per_hour) {
+  window_.SpeedGauge()->SetSpeed(km_per_hour);
+  window_.SpeedGauge()->Refresh();
 }
+
+// The graph reads the store when it paints.
+void WindowPlaybackView::RepaintGsensorGraph() { window_.GsensorGraph()->update(); }
+
+// The map view comes with the map window; until then its place holds a plain window that has
+// nothing to show.
 void WindowPlaybackView::MoveMapTo(int) {}
 void WindowPlaybackView::ShowMapView() {}
 

@@ -43,6 +43,16 @@ inline constexpr int kScrollTrackImage = 164;  // 12 x 1, stretched
 inline constexpr int kScrollDownImage = 165;   // 18 x 19
 inline constexpr int kScrollThumbImage = 167;  // 18 x 19
 
+// The speed gauge: its background (drawn at the gauge's size), the decimal point and the digits
+// 0..9, the last two keyed on white.
+inline constexpr int kGaugeBackImage = 20011;
+inline constexpr int kGaugePointImage = 20012;  // 3 x 19
+inline constexpr int kGaugeDigitImages[10] = {20014, 20015, 20016, 20017, 20018,
+                                              20019, 20020, 20021, 20022, 20023};
+inline constexpr int kGaugeDigitWidth = 13;
+inline constexpr int kGaugeDigitHeight = 19;
+inline constexpr int kGaugePointWidth = 3;
+
 // Buttons, in slot order (normal, pressed, hover, disabled, selected).
 inline constexpr ButtonImages kOpenImages{19101, 19102, 19103, 0, 0};
 inline constexpr ButtonImages kCaptureImages{19111, 19112, 19113, 19114, 0};

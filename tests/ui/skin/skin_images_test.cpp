@@ -60,6 +60,13 @@ std::vector<Sized> ExpectedImages() {
       {{1151, 1152}, 6, 10},
       {{152}, 677, 392},
       {{197}, 64, 64},
+      {{20011}, 131, 43},
+      {{20012}, 3, 19},
+      {Range(20014, 20023), 13, 19},
+      {{157, 158, 159}, 30, 24},
+      {{192, 193, 1094, 1095, 1120, 1121, 1143, 1144, 1157, 1158}, 86, 30},
+      {{194, 1122, 1145}, 291, 28},
+      {{1092}, 291, 34},
   };
   return sets;
 }
@@ -78,6 +85,15 @@ class SkinImagesTest : public QObject {
             qPrintable(
                 QString("image %1 is %2 x %3").arg(id).arg(image.width()).arg(image.height())));
       }
+    }
+  }
+
+  void MapNoticesArePngsThatFitTheMapArea() {
+    for (int id : {191, 148, 1119, 1142, 190, 155, 1118, 1141}) {
+      QCOMPARE(SkinImageOf(id), SkinImageKind::kPng);
+      const QImage notice = LoadSkinImage(id);
+      QVERIFY2(notice.width() <= 279 && notice.height() <= 200, qPrintable(QString::number(id)));
+      QVERIFY(notice.hasAlphaChannel());
     }
   }
 
