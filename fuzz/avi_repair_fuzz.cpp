@@ -20,7 +20,7 @@
 
 namespace {
 
-// Keeps only the RIFF header and the length: a crafted stream length may ask for up to 4 GB of
+// Keeps only the RIFF header and the length: a crafted frame rate may ask for up to 4 GB of
 // silence, which is a valid output but not one to hold in memory.
 class CountingSink : public vantrel::avi::ByteSink {
  public:
@@ -39,7 +39,7 @@ class CountingSink : public vantrel::avi::ByteSink {
   uint64_t size_ = 0;
 };
 
-// A crafted stream length may ask for gigabytes of silence: such rebuilds are only counted, not
+// A crafted frame rate may ask for gigabytes of silence: such rebuilds are only counted, not
 // written to files.
 constexpr uint64_t kLargestWritten = 8u << 20;
 

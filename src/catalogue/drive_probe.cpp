@@ -13,9 +13,16 @@ std::optional<std::string> PhysicalDriveNumber(const platform::Volume& volume) {
   return volume.device_path;
 }
 
+bool IsDiskPath(const std::string& device_path) {
+  struct stat info {};
+  return ::stat(device_path.c_str(), &info) == 0 &&
+         (S_ISBLK(info.st_mode) || S_ISREG(info.st_mode));
+}
+
 bool CanOpenForWriting(const std::string& device_path) {
-  // Not blocking and no controlling terminal: a path that is no disk must not stall the probe or
-  // take over the terminal before it is refused.
+  if (!IsDiskPath(device_path)) return false;
+  // Not blocking and no controlling terminal: should the path be replaced by something else
+  // after the check, it must not stall the probe or take over the terminal before it is refused.
   const int descriptor = ::open(device_path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (descriptor < 0) return false;
   struct stat info {};
@@ -27,7 +34,7 @@ bool CanOpenForWriting(const std::string& device_path) {
 
 bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record) {
   const std::optional<std::string> disk = PhysicalDriveNumber(volume);
-  if (!disk) return false;
+  if (!disk || !IsDiskPath(*disk)) return false;
   const bool lyfs = volume.lyfs_partition ? *volume.lyfs_partition
                                           : QX_LyFS_Check_LyFS_partition(disk->c_str()) != 0;
   record->drive_index = drive_index;

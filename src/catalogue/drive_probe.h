@@ -21,15 +21,20 @@ std::optional<std::string> PhysicalDriveNumber(const platform::Volume& volume);
 // Tells whether a disk can be opened for reading and writing.
 using DiskWriteCheck = std::function<bool(const std::string& device_path)>;
 
+// Whether the path is a block device or a regular file (an image), looked at without opening
+// it: opening a terminal, a pipe or another device can have effects of its own.
+bool IsDiskPath(const std::string& device_path);
+
 // Opens the disk for reading and writing (and closes it at once). A path that is neither a
-// block device nor a regular file (an image) is no disk and fails.
+// block device nor a regular file (an image) is no disk and fails without being opened.
 bool CanOpenForWriting(const std::string& device_path);
 
-// True when the volume can be a card source: its whole disk is known and is not the system's.
-// Then record gets the drive index, the volume's root, the disk as its device path and the kind:
-// from the udev database when it knows the disk's partitions, else from the LyFS library's look
-// at the disk (an image is read; a disk this user may not read holds no LyFS partition that can
-// be seen, so it is a FAT card). Otherwise record is left as it was.
+// True when the volume can be a card source: its whole disk is known, is not the system's and is
+// a disk path (checked before anything opens it). Then record gets the drive index, the volume's
+// root, the disk as its device path and the kind: from the udev database when it knows the disk's
+// partitions, else from the LyFS library's look at the disk (an image is read; a disk this user
+// may not read holds no LyFS partition that can be seen, so it is a FAT card). Otherwise record is
+// left as it was.
 bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record);
 
 }  // namespace vantrel

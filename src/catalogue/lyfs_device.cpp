@@ -1,7 +1,7 @@
 #include "catalogue/lyfs_device.h"
 
+#include <map>
 #include <mutex>
-#include <set>
 
 namespace vantrel {
 
@@ -9,7 +9,8 @@ namespace {
 
 struct OpenBlocks {
   std::mutex lock;
-  std::set<const LyfsDeviceBlock*> blocks;
+  std::map<const LyfsDeviceBlock*, intptr_t> blocks;  // each with the value it was opened under
+  intptr_t last_value = 0;
 };
 
 OpenBlocks& Open() {
@@ -46,17 +47,20 @@ LyfsDeviceHandle OpenLyfsDevice(const std::string& device_path, int* result) {
     return LyfsDeviceHandle(nullptr, &CloseLyfsDevice);
   }
   std::lock_guard<std::mutex> hold(Open().lock);
-  Open().blocks.insert(device.get());
+  Open().blocks.emplace(device.get(), ++Open().last_value);
   return device;
 }
 
-intptr_t LyfsDeviceValue(const LyfsDeviceBlock* block) { return reinterpret_cast<intptr_t>(block); }
+intptr_t LyfsDeviceValue(const LyfsDeviceBlock* block) {
+  std::lock_guard<std::mutex> hold(Open().lock);
+  const auto found = Open().blocks.find(block);
+  return found != Open().blocks.end() ? found->second : 0;
+}
 
 std::optional<LyfsDeviceBlock> OpenLyfsDeviceAt(intptr_t value) {
   std::lock_guard<std::mutex> hold(Open().lock);
-  // Compared as numbers: a value that names no open block is never followed.
-  for (const LyfsDeviceBlock* block : Open().blocks) {
-    if (LyfsDeviceValue(block) == value) return *block;
+  for (const auto& [block, block_value] : Open().blocks) {
+    if (block_value == value) return *block;
   }
   return std::nullopt;
 }

@@ -3,7 +3,8 @@
 //
 // Every block this file opens is remembered until it is closed, so a device value handed to the
 // splitter (LyfsDeviceValue) is only ever followed while its block is still open: a stale value
-// names nothing. Opening, closing and the look-up are thread-safe.
+// names nothing, also when a later block is opened at the same address, because each open gets a
+// value of its own that never repeats. Opening, closing and the look-up are thread-safe.
 #pragma once
 
 #include <array>
@@ -29,7 +30,8 @@ inline constexpr int kLyfsOpenMode = LYFS_OPEN_READ_WRITE;
 // (LYFS_OK on success).
 LyfsDeviceHandle OpenLyfsDevice(const std::string& device_path, int* result = nullptr);
 
-// The value that stands for an open device in the splitter's card source.
+// The value that stands for an open device in the splitter's card source: 1 or more while the
+// block is open, kFileSourceDevice (0) for no block or one that is closed.
 intptr_t LyfsDeviceValue(const LyfsDeviceBlock* block);
 
 // A copy of the block a device value stands for, while that block is open; none for any other

@@ -266,6 +266,12 @@ bool GraphPlayer::SetPosition(int64_t position) {
   return engine_ != nullptr && engine_->SetPosition(position);
 }
 
+bool GraphPlayer::RequestPosition(int64_t position, SeekPrecision precision) {
+  if (!engine_) return false;
+  engine_->RequestPosition(position, precision);
+  return true;
+}
+
 int64_t GraphPlayer::Position() const { return engine_ ? engine_->Position() : 0; }
 
 int64_t GraphPlayer::Duration() {

@@ -46,6 +46,8 @@ class GraphPlayer {
   void SetPlaybackRate(float rate);
   // 100-ns units; false when there is no graph to seek in.
   bool SetPosition(int64_t position);
+  // The engine's RequestPosition; false when there is no graph to seek in.
+  bool RequestPosition(int64_t position, SeekPrecision precision);
   int64_t Position() const;
   // Read once after a build and kept.
   int64_t Duration();

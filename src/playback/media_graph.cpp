@@ -76,6 +76,10 @@ bool MediaGraph::SetPosition(int64_t position) {
   return player_ ? player_->SetPosition(position) : true;
 }
 
+bool MediaGraph::RequestPosition(int64_t position, SeekPrecision precision) {
+  return player_ ? player_->RequestPosition(position, precision) : true;
+}
+
 int64_t MediaGraph::Position() const { return player_ ? player_->Position() : 0; }
 int MediaGraph::PositionMs() const { return static_cast<int>(Position() / kUnitsPerMillisecond); }
 int64_t MediaGraph::Duration() { return player_ ? player_->Duration() : 0; }
@@ -114,7 +118,7 @@ int MediaGraph::FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* t
 }
 
 PlaybackState MediaGraph::state() const {
-  return player_ ? player_->state() : PlaybackState::kClosed;
+  return player_ ? player_->state() : PlaybackState::kNone;
 }
 
 int MediaGraph::VideoPinCount() const { return player_ ? player_->video_pin_count() : 0; }

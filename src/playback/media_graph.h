@@ -38,6 +38,9 @@ class MediaGraph {
   bool SetPlaybackRate(float rate);
   bool Seek(int milliseconds);
   bool SetPosition(int64_t position);
+  // A seek that does not wait for its pictures (see PlaybackEngine::RequestPosition): the
+  // window's commands seek this way. True without a player.
+  bool RequestPosition(int64_t position, SeekPrecision precision);
   int64_t Position() const;
   int PositionMs() const;
   int64_t Duration();
@@ -53,6 +56,7 @@ class MediaGraph {
   void SetDecoderParameter(int channel, int id, int value);
   int FetchTelemetryPacket(uint8_t* buffer, int32_t* size, uint32_t* time_stamp);
 
+  // kNone without a player (before windows are attached and after a failed open).
   PlaybackState state() const;
   int VideoPinCount() const;
   int channel_count() const { return channel_count_; }

@@ -51,7 +51,10 @@ class PlaybackCommands {
 
   // A command id of playback_command; any other id is ignored.
   virtual void Command(int command_id) = 0;
+  // Seek slider moves (slider id kSeekSliderId) while it is dragged show the key frames near
+  // the place; letting go of it shows the exact picture of where it was let go.
   virtual void SliderMoved(int slider_id, int position) = 0;
+  virtual void SeekSliderReleased(int position) = 0;
 
   // A double click on a list row: the row opens after the double-click delay.
   virtual void DelayedOpen(int row) = 0;
@@ -61,7 +64,8 @@ class PlaybackCommands {
   virtual void StopPlayback(bool reset_view) = 0;
   // A new source replaces the playing one (a drop): stop, close the recording, empty TempFolder.
   virtual void CloseRecording() = 0;
-  // The window's video area or layout changed: surfaces re-fitted, still frame redrawn.
+  // The window's video area or layout changed: surfaces re-fitted, the picture already decoded
+  // presented again at the new size.
   virtual void LayoutChanged() = 0;
   // The window closes: stop, close the recording, empty TempFolder, give up a running loader.
   virtual void Shutdown() = 0;

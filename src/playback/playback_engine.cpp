@@ -34,6 +34,12 @@ PlaybackEngine::PlaybackEngine(SplitterFilter& splitter, EngineLayout layout, Ti
 
 PlaybackEngine::~PlaybackEngine() {
   {
+    std::lock_guard guard(seek_lock_);
+    seek_stopping_ = true;
+  }
+  seek_wake_.notify_all();
+  if (seeker_.joinable()) seeker_.join();
+  {
     std::lock_guard guard(lock_);
     stopping_ = true;
   }
@@ -77,7 +83,7 @@ void PlaybackEngine::PlayLoop() {
       bool current = false;
       {
         std::lock_guard check(lock_);
-        current = clock_.running() && clock_moves_ == moves;
+        current = clock_.running() && clock_moves_ == moves && !pictures_pending_;
       }
       if (current) PresentDue(position, from_sound);
     }
@@ -158,46 +164,91 @@ void PlaybackEngine::SetRate(double rate) {
   }
   // The sound already queued would keep the old pace for a moment, and the pictures with it:
   // the sound starts again from here at the new speed.
-  if (changed) SetPosition(position);
+  if (changed) RequestPosition(position, SeekPrecision::kExact);
 }
 
-bool PlaybackEngine::SetPosition(int64_t position) {
+uint64_t PlaybackEngine::MoveClock(int64_t position) {
   // The sound is emptied out first, so that its clock stands at the new place from here on.
   if (sound_) {
     sound_->Hold();
     sound_->Restart(position);
   }
+  std::lock_guard guard(lock_);
+  clock_.Set(position);
+  return ++clock_moves_;
+}
+
+bool PlaybackEngine::SetPosition(int64_t position) {
+  const uint64_t moves = MoveClock(position);
+  {
+    std::lock_guard guard(seek_lock_);
+    pending_seek_.reset();  // older than this one
+  }
+  SeekPictures({position, SeekPrecision::kExact, moves});
+  return true;
+}
+
+void PlaybackEngine::RequestPosition(int64_t position, SeekPrecision precision) {
+  const uint64_t moves = MoveClock(position);
   {
     std::lock_guard guard(lock_);
-    clock_.Set(position);
-    ++clock_moves_;
+    pictures_pending_ = true;
   }
+  {
+    std::lock_guard guard(seek_lock_);
+    pending_seek_ = PendingSeek{position, precision, moves};
+    if (!seeker_.joinable()) seeker_ = std::thread([this] { SeekLoop(); });
+  }
+  seek_wake_.notify_all();
+}
+
+void PlaybackEngine::SeekLoop() {
+  std::unique_lock guard(seek_lock_);
+  while (true) {
+    seek_wake_.wait(guard, [this] { return seek_stopping_ || pending_seek_.has_value(); });
+    if (seek_stopping_) return;
+    const PendingSeek seek = *pending_seek_;
+    pending_seek_.reset();
+    guard.unlock();
+    SeekPictures(seek);
+    guard.lock();
+  }
+}
+
+void PlaybackEngine::SeekPictures(const PendingSeek& seek) {
   std::lock_guard decoding(decode_lock_);
-  if (std::none_of(channels_.begin(), channels_.end(),
-                   [](const Channel& c) { return c.stream != nullptr; })) {
-    if (sound_) sound_->Release();
-    return true;
+  {
+    // A newer seek moved the clock since: its own pictures and release follow.
+    std::lock_guard guard(lock_);
+    if (clock_moves_ != seek.moves) return;
   }
   // Before the start the first picture shows.
-  const int64_t target = std::max<int64_t>(position, 0);
+  const int64_t target = std::max<int64_t>(seek.position, 0);
   for (Channel& channel : channels_) {
     if (channel.worker) channel.worker->Hold();
   }
+  // The splitter moves also when no video is decoded: its telemetry follows the position.
   if (splitter_.Seek(target)) {
     for (int k = 0; k < kMaxChannels; ++k) {
       ChannelStream* stream = channels_[k].stream.get();
       if (!stream) continue;
       stream->Reset();
       channels_[k].shown_frame.reset();
-      if (stream->DecodeUpTo(target) > 0) ShowLocked(k, *stream->current(), stream->current_time());
+      const bool shown = seek.precision == SeekPrecision::kKeyFrame
+                             ? stream->Advance()
+                             : stream->DecodeUpTo(target) > 0;
+      if (shown) ShowLocked(k, *stream->current(), stream->current_time());
     }
   }
   // Whatever was decoded ahead belongs to the old place.
   for (Channel& channel : channels_) {
     if (channel.worker) channel.worker->Release();
   }
+  {
+    std::lock_guard guard(lock_);
+    if (clock_moves_ == seek.moves) pictures_pending_ = false;
+  }
   if (sound_) sound_->Release();
-  return true;
 }
 
 void PlaybackEngine::Repaint() {

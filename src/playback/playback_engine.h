@@ -6,8 +6,11 @@
 // Threads: the first Run starts a playback thread and, per channel, a worker decoding ahead
 // (front and rear decode in parallel). The playback thread presents, at the clock's time, the
 // newest due picture of each channel and counts the late ones it passes over. Pause and Stop
-// park it; a seek holds the workers, decodes the exact picture on the caller's thread and
-// discards whatever was decoded ahead; destruction joins every thread.
+// park it; a seek holds the workers, decodes the picture of the new place and discards whatever
+// was decoded ahead; destruction joins every thread. SetPosition decodes on the caller's
+// thread; RequestPosition moves the clock at once and leaves the pictures to a seek thread of
+// the engine, where requests that come faster than pictures decode are coalesced (the latest
+// wins), so a window's thread never waits for a decoder.
 //
 // Clock: while sound plays, the sound device's count of played frames is the clock (the
 // pictures follow the sound, never the other way round); without a sound device, or once the
@@ -51,6 +54,10 @@ struct AudioChain {
   bool aac = false;
 };
 
+// How far a seek decodes: only the key frame at or before the place (quick, while a slider is
+// dragged), or on to the exact picture.
+enum class SeekPrecision { kKeyFrame, kExact };
+
 struct EngineLayout {
   std::array<std::optional<VideoChain>, kMaxChannels> video;  // index 0 = channel 1
   std::optional<AudioChain> audio;
@@ -85,6 +92,10 @@ class PlaybackEngine {
   // 100-ns units; false when nothing is open to seek in. Each channel then shows its last
   // picture at or before the position, decoded from the key frame before it.
   bool SetPosition(int64_t position);
+  // The same without waiting for the pictures: the clock (and the sound) stand at the new place
+  // when it returns; the pictures follow from the seek thread, and a request still waiting when
+  // a newer one comes is dropped for it. Nothing decoded for an older place is shown after it.
+  void RequestPosition(int64_t position, SeekPrecision precision);
   // Shows every channel's current picture again (a window changed size, a setting changed).
   void Repaint();
   // The same for one channel (1..4); false when it has no decoder.
@@ -121,6 +132,19 @@ class PlaybackEngine {
     std::vector<uint8_t> shown;  // that picture at the sink's size
   };
 
+  struct PendingSeek {
+    int64_t position = 0;
+    SeekPrecision precision = SeekPrecision::kExact;
+    uint64_t moves = 0;  // clock_moves_ once the clock stood at the place
+  };
+
+  // Moves the clock and empties the sound out for a seek; the sound stays held until
+  // SeekPictures has moved the splitter. Returns the seek's clock_moves_.
+  uint64_t MoveClock(int64_t position);
+  // Moves the splitter and shows each channel's picture of the place, unless a newer seek came
+  // since (moves); then releases the workers and the sound.
+  void SeekPictures(const PendingSeek& seek);
+  void SeekLoop();
   bool HasChannel(int channel) const;
   DecoderSettings SettingsOf(int index) const;
   void StartThreads();
@@ -150,6 +174,14 @@ class PlaybackEngine {
   bool stopping_ = false;
   std::condition_variable wake_;  // with lock_: the playback thread waits for Run or the end
   std::thread player_;
+  bool pictures_pending_ = false;  // a requested seek's pictures are not shown yet (lock_)
+
+  // The seek thread and the request it has not taken yet.
+  std::mutex seek_lock_;
+  std::condition_variable seek_wake_;
+  std::optional<PendingSeek> pending_seek_;
+  bool seek_stopping_ = false;
+  std::thread seeker_;
 
   // Lock order: decode_lock_, then lock_ or a worker's own.
   mutable std::mutex decode_lock_;

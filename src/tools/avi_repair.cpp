@@ -59,21 +59,36 @@ class SinkTarget : public RebuildTarget {
 };
 
 // A file: runs of the movie part are written in place from its mapping, or, without one, read
-// into the output's buffer.
+// into the output's buffer. A rebuild that can be cancelled writes them a block at a time.
 class FileTarget : public RebuildTarget {
  public:
-  FileTarget(const FilePart& movie, MappedPart* mapped, OutputFile& file)
-      : movie_(movie), mapped_(mapped), file_(file) {}
+  FileTarget(const FilePart& movie, MappedPart* mapped, OutputFile& file,
+             const CancelCheck& cancelled)
+      : movie_(movie), mapped_(mapped), file_(file), cancelled_(cancelled) {}
   bool Append(const void* data, size_t size) override { return file_.Append(data, size); }
   bool AppendMovie(uint64_t offset, uint64_t size) override {
+    if (!cancelled_) return AppendRun(offset, size);
+    while (size > 0) {
+      const uint64_t piece = std::min(size, kCancelBlock);
+      if (cancelled_() || !AppendRun(offset, piece) || !file_.Flush()) return false;
+      offset += piece;
+      size -= piece;
+    }
+    return true;
+  }
+
+ private:
+  static constexpr uint64_t kCancelBlock = 8 << 20;
+
+  bool AppendRun(uint64_t offset, uint64_t size) {
     if (mapped_ != nullptr) return file_.AppendInPlace(mapped_->Bytes(offset, size), size);
     return file_.AppendRange(movie_.descriptor(), movie_.begin() + offset, size);
   }
 
- private:
   const FilePart& movie_;
   MappedPart* mapped_;
   OutputFile& file_;
+  const CancelCheck& cancelled_;
 };
 
 // What the copy needs besides the parts: the walk's chunks and the per-run numbers.
@@ -182,6 +197,16 @@ class ChunkCopier {
   int64_t silent_written_ = 0;
 };
 
+// The silent chunks the video chunks present can carry on their clock, counting each frame a
+// unit longer than its truncated step so that a recording whose length is true loses none. A
+// crafted stream length thus asks for no more silence than there is video.
+int64_t SilenceCovered(uint64_t video_chunks, int64_t frame_step) {
+  const double covered = static_cast<double>(video_chunks) *
+                         (static_cast<double>(frame_step) + 1.0) / kSilentChunkClock;
+  return covered >= static_cast<double>(INT64_MAX / 2) ? INT64_MAX
+                                                       : static_cast<int64_t>(covered) + 1;
+}
+
 bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildTarget& output,
              bool audio_less, uint32_t riff_size) {
   std::optional<RepairHeader> header = ReadRepairHeader(header_part);
@@ -192,22 +217,27 @@ bool Rebuild(avi::ByteSource& header_part, avi::ByteSource& movie_part, RebuildT
   CopyPlan plan;
   plan.audio_less = audio_less;
   plan.repair = riff_size == 0;
+  // Chunks up to the movie list's own size, less its type.
+  const uint32_t old_size = avi::ReadLe32(list_header + 4);
+  const auto walk = [&](WalkKeeps keeps) {
+    return plan.repair ? WalkDataChunks(movie_part, keeps)
+                       : WalkChunksUpTo(movie_part, old_size >= 4 ? old_size - 4u : 0u, keeps);
+  };
+  // Counted first: a part too large for the output is refused before its chunks are held.
+  if (walk(WalkKeeps::kCounts).too_large) return false;
+  plan.walk = walk(WalkKeeps::kChunks);
   uint64_t frames = header->length;
   if (plan.repair) {
-    plan.walk = WalkDataChunks(movie_part);
     if (plan.walk.total == 0) return false;
     frames = plan.walk.front_video_count;
     if (frames > UINT32_MAX) return false;
-  } else {
-    // Chunks up to the movie list's own size, less its 4-byte type.
-    const uint32_t old_size = avi::ReadLe32(list_header + 4);
-    plan.walk = WalkChunksUpTo(movie_part, old_size >= 4 ? old_size - 4u : 0u);
   }
   const auto timing =
       ComputeRepairTiming(header->scale, header->rate, static_cast<uint32_t>(frames), audio_less);
   if (!timing) return false;
   plan.frame_step = timing->frame_step;
-  plan.silent_count = timing->silent_count;
+  plan.silent_count =
+      std::min(timing->silent_count, SilenceCovered(plan.walk.front_video_count, plan.frame_step));
 
   // The sizes are those of what is written, so they hold for every input; for a well-formed
   // recording they equal the recorder's sizes grown by the silent stream.
@@ -262,10 +292,10 @@ namespace {
 
 // Rebuilds into file, which is flushed before the movie part's mapping goes.
 bool RebuildFileParts(FilePart& header, FilePart& movie, OutputFile& file, bool audio_less,
-                      uint32_t riff_size, MovieCopy copy) {
+                      uint32_t riff_size, MovieCopy copy, const CancelCheck& cancelled = {}) {
   std::optional<MappedPart> mapped;
   if (copy == MovieCopy::kMapped) mapped.emplace(movie);
-  FileTarget target(movie, mapped && mapped->is_mapped() ? &*mapped : nullptr, file);
+  FileTarget target(movie, mapped && mapped->is_mapped() ? &*mapped : nullptr, file, cancelled);
   return Guarded(header, movie, target, audio_less, riff_size) && file.Flush();
 }
 
@@ -297,14 +327,14 @@ bool WriteOutput(const std::string& output, std::string* error, const Rebuild& r
 
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size, MovieCopy copy,
-               std::string* error) {
+               std::string* error, const CancelCheck& cancelled) {
   const std::unique_ptr<OpenFile> header_file = OpenFile::Open(header_part);
   const std::unique_ptr<OpenFile> movie_file = OpenFile::Open(movie_part);
   return WriteOutput(output, error, [&](OutputFile& file) {
     if (!header_file || !movie_file) return false;
     FilePart header(*header_file, 0, header_file->size());
     FilePart movie(*movie_file, 0, movie_file->size());
-    return RebuildFileParts(header, movie, file, audio_less, riff_size, copy);
+    return RebuildFileParts(header, movie, file, audio_less, riff_size, copy, cancelled);
   });
 }
 

@@ -13,6 +13,7 @@
 
 #include "avi/byte_sink.h"
 #include "avi/byte_source.h"
+#include "tools/cancel_check.h"
 
 namespace vantrel::tools {
 
@@ -27,9 +28,12 @@ enum class MovieCopy { kMapped, kRead };
 // output cannot be written; *error (when given) then says which. The output is written under a
 // temporary name beside it and takes the place of any file of its name only when complete: a
 // failure leaves no output, and a file of that name (a part itself included) as it was.
+// `cancelled` is asked before each block of movie bytes is written; once it says so the rebuild
+// stops there and fails.
 bool AviRepair(const std::string& header_part, const std::string& movie_part,
                const std::string& output, bool audio_less, uint32_t riff_size,
-               MovieCopy copy = MovieCopy::kMapped, std::string* error = nullptr);
+               MovieCopy copy = MovieCopy::kMapped, std::string* error = nullptr,
+               const CancelCheck& cancelled = {});
 
 // The same for a recording still in one file: its bytes [0, header_end) are the header part and
 // the rest the movie part. The output is byte for byte the one AviRepair writes from those two

@@ -9,13 +9,15 @@ namespace vantrel::tools {
 
 namespace {
 
+constexpr uint64_t kIndexEntrySize = 16;
+
 bool IsDataChunk(const uint8_t* id) {
   return (id[2] == 'd' && id[3] == 'c') || (id[2] == 't' && id[3] == 'x') ||
          (id[2] == 'w' && id[3] == 'b');
 }
 
 // data_only: stop at the first identifier that names no stream data.
-MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only) {
+MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only, WalkKeeps keeps) {
   MovieChunkWalk walk;
   uint8_t list_header[kMovieListHeaderSize];
   if (!movie.ReadExact(0, list_header, sizeof list_header)) return walk;
@@ -29,6 +31,10 @@ MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only) {
     const uint64_t data_size = PaddedSize(avi::ReadLe32(header + 4));
     const uint64_t size = 8 + data_size;
     if (size > end - position) break;  // cut short
+    if (walk.total + size + kIndexEntrySize * (walk.count + 1) > UINT32_MAX) {
+      walk.too_large = true;
+      break;
+    }
     const size_t lead_size = static_cast<size_t>(std::min<uint64_t>(data_size, kChunkLeadSize));
     if (got < 8 + lead_size) break;  // the medium failed: as if the part ended here
     WalkedChunk chunk;
@@ -36,7 +42,8 @@ MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only) {
     chunk.size = avi::ReadLe32(header + 4);
     chunk.lead_size = static_cast<uint8_t>(lead_size);
     std::copy(header + 8, header + 8 + lead_size, chunk.lead);
-    walk.chunks.push_back(chunk);
+    if (keeps == WalkKeeps::kChunks) walk.chunks.push_back(chunk);
+    ++walk.count;
     if (chunk.id == avi::FourCc("00dc")) ++walk.front_video_count;
     walk.total += size;
     position += size;
@@ -46,10 +53,12 @@ MovieChunkWalk Walk(avi::ByteSource& movie, uint64_t limit, bool data_only) {
 
 }  // namespace
 
-MovieChunkWalk WalkDataChunks(avi::ByteSource& movie) { return Walk(movie, UINT64_MAX, true); }
+MovieChunkWalk WalkDataChunks(avi::ByteSource& movie, WalkKeeps keeps) {
+  return Walk(movie, UINT64_MAX, true, keeps);
+}
 
-MovieChunkWalk WalkChunksUpTo(avi::ByteSource& movie, uint64_t limit) {
-  return Walk(movie, limit, false);
+MovieChunkWalk WalkChunksUpTo(avi::ByteSource& movie, uint64_t limit, WalkKeeps keeps) {
+  return Walk(movie, limit, false, keeps);
 }
 
 }  // namespace vantrel::tools

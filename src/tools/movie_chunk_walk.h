@@ -26,16 +26,25 @@ struct WalkedChunk {
 struct MovieChunkWalk {
   uint64_t total = 0;               // bytes of the complete chunks, headers and pad bytes included
   uint64_t front_video_count = 0;   // "00dc" chunks
-  std::vector<WalkedChunk> chunks;  // in their order in the part
+  uint64_t count = 0;               // chunks walked, kept or only counted
+  std::vector<WalkedChunk> chunks;  // in their order in the part; empty when only counted
+  // The chunks with their index entries would not fit a RIFF file: the walk stopped there, so a
+  // part of millions of empty chunks is refused before it is held in memory.
+  bool too_large = false;
 };
+
+// Whether the walk keeps each chunk or only counts them (which needs no memory however many
+// chunks there are).
+enum class WalkKeeps { kChunks, kCounts };
 
 // An interrupted recording: only data chunks ("..dc", "..tx", "..wb") are taken; the first other
 // identifier ends the walk, as does the end of the part.
-MovieChunkWalk WalkDataChunks(avi::ByteSource& movie);
+MovieChunkWalk WalkDataChunks(avi::ByteSource& movie, WalkKeeps keeps = WalkKeeps::kChunks);
 
 // A complete recording: every chunk is taken until `limit` bytes of chunks are reached (the
 // movie list's size less its type), or the part ends first.
-MovieChunkWalk WalkChunksUpTo(avi::ByteSource& movie, uint64_t limit);
+MovieChunkWalk WalkChunksUpTo(avi::ByteSource& movie, uint64_t limit,
+                              WalkKeeps keeps = WalkKeeps::kChunks);
 
 // The size a chunk takes in the list: its data size made even.
 inline uint64_t PaddedSize(uint32_t size) { return static_cast<uint64_t>(size) + (size & 1u); }

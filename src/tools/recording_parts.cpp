@@ -15,8 +15,9 @@ constexpr uint64_t kTypeOfSecondStream = 232;
 constexpr uint64_t kStreamCount = 56;
 
 bool CopyRange(avi::ByteSource& source, uint64_t begin, uint64_t end, OutputFile& file,
-               std::vector<uint8_t>& block) {
+               std::vector<uint8_t>& block, const CancelCheck& cancelled) {
   for (uint64_t offset = begin; offset < end;) {
+    if (IsCancelled(cancelled)) return false;
     const size_t size = static_cast<size_t>(std::min<uint64_t>(block.size(), end - offset));
     const size_t got = source.ReadAt(offset, block.data(), size);
     if (got == 0 || !file.Append(block.data(), got)) return false;
@@ -61,16 +62,21 @@ std::optional<RecordingFacts> ReadRecordingFacts(avi::ByteSource& source) {
 }
 
 bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
-                         const std::string& header_path, const std::string& movie_path) {
+                         const std::string& header_path, const std::string& movie_path,
+                         const CancelCheck& cancelled) {
   std::remove(header_path.c_str());
   std::remove(movie_path.c_str());
   OutputFile header(header_path);
   OutputFile movie(movie_path);
   if (!header.is_open() || !movie.is_open()) return false;
   std::vector<uint8_t> block(kPartCopyBlock);
-  return CopyRange(source, 0, facts.header_end, header, block) &&
-         CopyRange(source, facts.header_end, source.Size(), movie, block) && header.Close() &&
-         movie.Close();
+  const bool copied = CopyRange(source, 0, facts.header_end, header, block, cancelled) &&
+                      CopyRange(source, facts.header_end, source.Size(), movie, block, cancelled);
+  if (!copied) {  // what is still buffered is dropped, not written on the way out
+    header.Abandon();
+    movie.Abandon();
+  }
+  return copied && header.Close() && movie.Close();
 }
 
 std::string SafePartName(const std::string& name) {

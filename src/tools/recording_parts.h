@@ -9,6 +9,7 @@
 #include <string>
 
 #include "avi/byte_source.h"
+#include "tools/cancel_check.h"
 
 namespace vantrel::tools {
 
@@ -38,9 +39,11 @@ inline constexpr size_t kPartCopyBlock = 262144;
 std::optional<RecordingFacts> ReadRecordingFacts(avi::ByteSource& source);
 
 // Replaces both files: bytes [0, header_end) into header_path, the rest into movie_path. False
-// when either file cannot be created or written, or the source fails.
+// when either file cannot be created or written, the source fails, or `cancelled` says so before
+// a block (kPartCopyBlock) is read; nothing more is written after that.
 bool WriteRecordingParts(avi::ByteSource& source, const RecordingFacts& facts,
-                         const std::string& header_path, const std::string& movie_path);
+                         const std::string& header_path, const std::string& movie_path,
+                         const CancelCheck& cancelled = {});
 
 // A name from a card or the command line, made safe to append to a folder: a name holding "/",
 // "\", "..", a NUL or another control character has each of those replaced by "_" (the name

@@ -16,7 +16,9 @@ std::optional<RepairHeader> ReadRepairHeader(avi::ByteSource& header_part) {
   RepairHeader header;
   header.header_list_size = avi::ReadLe32(start + kHeaderListSizeOffset);
   const uint64_t end = 20 + static_cast<uint64_t>(header.header_list_size);
-  if (end > header_part.Size()) return std::nullopt;
+  if (header.header_list_size > kMaxHeaderListSize || end > header_part.Size()) {
+    return std::nullopt;
+  }
   header.main_header_size = avi::ReadLe32(start + kMainHeaderSizeOffset);
   const uint64_t first_list = 32 + header.main_header_size;
   // The stream count and the first stream's length are the furthest fields read; the first

@@ -32,7 +32,11 @@ struct RepairHeader {
   void Store(uint64_t offset, uint32_t value);
 };
 
-// None when the part is shorter than its header list says, or the main header, the first stream
+// The recorder's header lists are a few kilobytes; a larger one is refused, not read.
+inline constexpr uint32_t kMaxHeaderListSize = 1 << 20;
+
+// None when the part is shorter than its header list says, the list is over kMaxHeaderListSize,
+// or the main header, the first stream
 // header or the first stream list would reach beyond the header list.
 std::optional<RepairHeader> ReadRepairHeader(avi::ByteSource& header_part);
 

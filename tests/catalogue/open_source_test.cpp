@@ -157,5 +157,30 @@ TEST_F(OpenSourceTest, CatalogueClosesItsCardWhenItGoes) {
   EXPECT_EQ(OpenCardSource(device, entry.lyfs_file_id, entry.path), nullptr);
 }
 
+// Blocks opened one after the other often share an address; their values never do, so a value
+// kept from the first open names nothing once it is closed.
+TEST_F(OpenSourceTest, AReopenedCardGetsAValueThatNeverRepeats) {
+  std::vector<intptr_t> values;
+  const LyfsDeviceBlock* first_block = nullptr;
+  bool address_reused = false;
+  for (int open = 0; open < 4; ++open) {
+    ASSERT_TRUE(OpenSource(*catalogue_, 1, {}, ItemOrigin::kPicked));
+    if (first_block == nullptr) first_block = catalogue_->lyfs_device();
+    address_reused = address_reused || (open > 0 && catalogue_->lyfs_device() == first_block);
+    values.push_back(LyfsDeviceValue(catalogue_->lyfs_device()));
+  }
+  const RecordingEntry entry = catalogue_->entries()[0];
+  for (size_t k = 0; k < values.size(); ++k) {
+    EXPECT_GT(values[k], 0);
+    for (size_t before = 0; before < k; ++before) EXPECT_NE(values[before], values[k]);
+    const bool current = k + 1 == values.size();
+    EXPECT_EQ(OpenLyfsDeviceAt(values[k]).has_value(), current) << "open " << k;
+    EXPECT_EQ(OpenCardSource(values[k], entry.lyfs_file_id, entry.path) != nullptr, current);
+  }
+  EXPECT_EQ(LyfsDeviceValue(nullptr), kFileSourceDevice);
+  // Not asserted (the allocator decides), but it is the case this guards against.
+  if (!address_reused) GTEST_LOG_(INFO) << "no block address was reused in this run";
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "catalogue/drive_probe.h"
 #include "catalogue_test_support.h"
 #include "lyfs_card_fixture.h"
 #include "platform/volume_provider_simulated.h"
@@ -156,6 +157,22 @@ TEST_F(SourceListTest, SettingsListOnlyCardsWhoseDiskOpensForWriting) {
   const std::vector<CardVolume> cards = ListCardVolumes(volumes, writable);
   ASSERT_EQ(cards.size(), 1u);
   EXPECT_EQ(cards[0].source.root, "/media/a/");
+}
+
+// A pipe, a character device or a folder named as a volume's disk is refused on what it is,
+// before the LyFS library opens it (opening a pipe waits for a writer; a terminal acts on it).
+TEST_F(SourceListTest, APathThatIsNoDiskIsRefusedBeforeAnythingOpensIt) {
+  const std::string pipe = dir_.File("pipe");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const std::string image = dir_.File("fat.img");
+  for (const std::string& path : {pipe, std::string("/dev/null"), dir_.path().string(), image}) {
+    SourceRecord record;
+    record.root = "untouched";
+    const bool probed = ProbeLyfsDrive(Removable("/media/x/", path), 3, &record);
+    EXPECT_EQ(probed, path == image) << path;
+    EXPECT_EQ(record.root, path == image ? "/media/x/" : "untouched") << path;
+  }
+  EXPECT_FALSE(CanOpenForWriting(pipe));
 }
 
 TEST_F(SourceListTest, OnlyACardsExactRootOpensTheCard) {

@@ -201,7 +201,7 @@ TEST_F(ControllerPlayback, ARowThatCannotBeOpenedLeavesNothingPlaying) {
   // The recording disappeared after the scan.
   std::filesystem::remove(catalogue_.EntryAtRow(1)->path);
   OpenRow(1);
-  EXPECT_EQ(controller_->State(), PlaybackState::kClosed);
+  EXPECT_EQ(controller_->State(), PlaybackState::kNone) << "no graph";
   ASSERT_EQ(messages_.texts.size(), 1u);
   EXPECT_EQ(messages_.texts[0], "동영상을 재생 할 수 없습니다.(2)");
   EXPECT_FALSE(view_.Shown(VideoSurface::kFront));
@@ -209,6 +209,12 @@ TEST_F(ControllerPlayback, ARowThatCannotBeOpenedLeavesNothingPlaying) {
   EXPECT_FALSE(tick_.running);
   controller_->Command(command::kPlay);  // Closed: nothing to resume
   EXPECT_FALSE(controller_->Loading());
+
+  // With no graph the channel buttons switch the mode, as they do while playing.
+  controller_->Command(command::kRear);
+  EXPECT_EQ(view_.pressed_mode, 2);
+  controller_->Command(command::kAllChannels);
+  EXPECT_EQ(view_.pressed_mode, 3);
 
   // A row past the end of the list has no path: nothing is built and nothing is said.
   OpenRow(9);

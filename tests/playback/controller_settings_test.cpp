@@ -4,6 +4,7 @@
 #include "controller_fakes.h"
 #include "playback/slider_values.h"
 #include "playback/video_placement.h"
+#include "playback/volume_level.h"
 
 namespace vantrel {
 namespace {
@@ -130,6 +131,54 @@ TEST_F(ControllerSettings, MuteRemembersTheVolumeAndTheSliderKeepsItsLimits) {
   controller_->SetVolumeMessage(5);
   EXPECT_FALSE(controller_->muted());
   EXPECT_EQ(view_.sliders[kVolumeSliderId], 0);
+}
+
+TEST_F(ControllerSettings, TheRearMirrorAppliesAtOpenAndWhenTheOptionChanges) {
+  options_.rear_mirror = true;
+  OpenTwoChannels();
+  const PlaybackEngine& engine = *controller_->graph()->player()->engine();
+  EXPECT_TRUE(engine.decoder_settings(2)->EffectiveMirror());
+  EXPECT_FALSE(engine.decoder_settings(1)->EffectiveMirror());
+  options_.rear_mirror = false;
+  controller_->RearMirrorChanged();
+  EXPECT_FALSE(engine.decoder_settings(2)->EffectiveMirror());
+  // Stopped, a change of the option waits for the next open.
+  controller_->StopPlayback(false);
+  options_.rear_mirror = true;
+  controller_->RearMirrorChanged();
+  EXPECT_FALSE(engine.decoder_settings(2)->EffectiveMirror());
+}
+
+TEST_F(ControllerSettings, WindowMessagesSeekOnlyAnOpenGraphAndSetTheEngineVolume) {
+  OpenTwoChannels();
+  const PlaybackEngine& engine = *controller_->graph()->player()->engine();
+  controller_->SeekMessage(600);
+  EXPECT_EQ(controller_->graph()->PositionMs(), 600);
+  controller_->SetVolumeMessage(5);  // 5 x 10 - 1
+  EXPECT_EQ(engine.volume(), VolumeAttenuation(49));
+  controller_->SetVolumeMessage(20);  // clamped to 99
+  EXPECT_EQ(engine.volume(), VolumeAttenuation(99));
+
+  controller_->Command(command::kPause);
+  controller_->StopPlayback(false);
+  ASSERT_EQ(controller_->State(), PlaybackState::kStopped);
+  controller_->SeekMessage(200);
+  EXPECT_EQ(controller_->graph()->PositionMs(), 600) << "no seek while stopped";
+}
+
+// The channel digit is the name's 21st character, also when wider characters come before it.
+TEST_F(ControllerSettings, TheChannelDigitIsCountedInCharacters) {
+  ListRecordings({{"REC_20140101_120000_2.avi", Recording(2, sim::AudioKind::kPcm, 0)}});
+  RowTexts row;
+  for (int column = 0; column < kListColumnCount; ++column) {
+    row[column] = list_.ColumnText(0, column);
+  }
+  row[kNameColumn] = "\xEA\xB0\x80EC_20140101_120000_2.avi";  // a Hangul syllable for "R"
+  list_.DeleteAllRows();
+  list_.InsertRow(0, row);
+  MakeController();
+  OpenRow(0);
+  EXPECT_TRUE(view_.channel_buttons_shown);
 }
 
 TEST(VideoPlacement, SixteenByNineFitsTheAreaAndCentresIt) {

@@ -8,6 +8,7 @@
 #include "graph_fakes.h"
 #include "platform/memory_settings_store.h"
 #include "playback/media_graph.h"
+#include "playback/media_time.h"
 #include "playback/volume_level.h"
 #include "sim/recording_description.h"
 #include "sim/recording_writer.h"
@@ -153,6 +154,7 @@ TEST_F(GraphControl, MediaGraphWithoutAPlayer) {
   EXPECT_EQ(registry.Dword(kMachineKeyPath, kUsingDShowValue), 1u);
   EXPECT_EQ(registry.open_key_count(), 0u);
 
+  EXPECT_EQ(graph.state(), PlaybackState::kNone);
   EXPECT_TRUE(graph.Seek(5));
   EXPECT_TRUE(graph.SetVolumeLevel(10));
   EXPECT_FALSE(graph.SetPlaybackRate(1.0f));
@@ -174,6 +176,7 @@ TEST_F(GraphControl, MediaGraphWithoutAPlayer) {
   components.loads = false;
   EXPECT_FALSE(graph.OpenRecording("a.avi", 0, -1));
   EXPECT_EQ(graph.player(), nullptr);
+  EXPECT_EQ(graph.state(), PlaybackState::kNone) << "no graph, not a closed one";
   components.loads = true;
   graph.set_splitter_mode(0);
   EXPECT_TRUE(graph.OpenRecording("a.avi", 0, -1));
@@ -181,6 +184,21 @@ TEST_F(GraphControl, MediaGraphWithoutAPlayer) {
   EXPECT_TRUE(graph.CloseRecording());
   EXPECT_EQ(graph.client_rect(1).width, 0);
   EXPECT_EQ(graph.channel_count(), 2);
+}
+
+// A video pin no decoder takes leaves a recording of sound and telemetry: a seek still moves
+// the splitter, which the sound and the telemetry read from.
+TEST_F(GraphControl, ASeekWithoutConnectedVideoMovesTheSplitter) {
+  FakeComponents components(
+      {test::Pin("Video 1", MajorType::kVideo, MediaSubtype::kOtherVideo), test::Aac()});
+  MediaGraph graph(components, nullptr, time_.Source());
+  graph.AttachWindows(&front_, &rear_);
+  ASSERT_TRUE(graph.OpenRecording("a.avi", 0, -1));
+  ASSERT_FALSE(graph.player()->engine()->RepaintChannel(1)) << "no video chain";
+  components.last_splitter->seeks.clear();
+  EXPECT_TRUE(graph.Seek(1500));
+  EXPECT_EQ(components.last_splitter->seeks, std::vector<int64_t>{1500 * kUnitsPerMillisecond});
+  EXPECT_EQ(graph.PositionMs(), 1500);
 }
 
 TEST_F(GraphControl, OpensASimulatedTwoChannelRecording) {

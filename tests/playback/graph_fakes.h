@@ -51,9 +51,13 @@ class FakeSplitter : public SplitterFilter {
   std::vector<OutputPin> Pins() const override { return pins_; }
   int64_t Duration() const override { return duration_; }
   std::optional<MediaPacket> NextPacket(size_t) override { return std::nullopt; }
-  std::optional<int64_t> Seek(int64_t time) override { return time; }
+  std::optional<int64_t> Seek(int64_t time) override {
+    seeks.push_back(time);
+    return time;
+  }
 
   int32_t parse_mode = -1;
+  std::vector<int64_t> seeks;
   std::pair<intptr_t, int32_t> card{99, 99};
 
  private:

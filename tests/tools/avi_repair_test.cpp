@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "avi/byte_order.h"
+#include "avi/byte_sink.h"
+#include "avi/byte_source.h"
 #include "repaired_file.h"
 #include "temp_dir.h"
+#include "tools/movie_chunk_walk.h"
 
 namespace vantrel::test {
 namespace {
@@ -194,6 +200,89 @@ TEST(AviRepair, UnusableInputsGiveFalseAndNoOutput) {
   // Ten seconds per frame for 2^32-1 frames would need more silence than a RIFF file holds.
   expect_refused(FakeHeaderPart({"vids", "txts"}, 9, 1000, 1, 0xFFFFFFFF), movie, 9,
                  "silence beyond 4 GB");
+}
+
+// A movie part of `size` bytes: the list header, then "01wb" chunks of chunk_size data bytes
+// back to back, made up as they are read, so parts of gigabytes cost neither disk nor memory.
+class GeneratedMovie : public avi::ByteSource {
+ public:
+  GeneratedMovie(uint64_t size, uint32_t chunk_size) : size_(size), chunk_size_(chunk_size) {}
+  uint64_t Size() const override { return size_; }
+  size_t ReadAt(uint64_t offset, void* buffer, size_t size) override {
+    auto* out = static_cast<uint8_t*>(buffer);
+    size_t done = 0;
+    for (; done < size && offset + done < size_; ++done) out[done] = ByteAt(offset + done);
+    return done;
+  }
+
+ private:
+  uint8_t ByteAt(uint64_t at) const {
+    static const std::string list("LIST\0\0\0\0movi", 12);
+    if (at < list.size()) return static_cast<uint8_t>(list[at]);
+    const uint64_t in_chunk = (at - list.size()) % (8 + uint64_t{chunk_size_});
+    uint8_t header[8] = {'0', '1', 'w', 'b'};
+    avi::StoreLe32(header + 4, chunk_size_);
+    return in_chunk < 8 ? header[in_chunk] : 0;
+  }
+
+  uint64_t size_;
+  uint32_t chunk_size_;
+};
+
+// Counts what is appended without keeping it.
+class CountingSink : public avi::ByteSink {
+ public:
+  bool Append(const void*, size_t size) override {
+    size_ += size;
+    return true;
+  }
+  bool WriteAt(uint64_t, const void*, size_t) override { return false; }
+  uint64_t Size() const override { return size_; }
+
+ private:
+  uint64_t size_ = 0;
+};
+
+TEST(AviRepair, CraftedPartsAreRefusedOrBoundedBeforeTheyCostMemoryOrDisk) {
+  // Chunks whose output passes 4 GiB: refused while only counted, none of them held.
+  GeneratedMovie huge((5ull << 30) + 12, 65536);
+  const tools::MovieChunkWalk counted = tools::WalkDataChunks(huge, tools::WalkKeeps::kCounts);
+  EXPECT_TRUE(counted.too_large);
+  EXPECT_TRUE(counted.chunks.empty());
+  EXPECT_LE(counted.total + 16 * counted.count, 0xFFFFFFFFull);
+  avi::MemoryByteSource header(FakeHeaderPart({"vids", "auds"}, 0, 1, 30, 0));
+  CountingSink refused;
+  EXPECT_FALSE(tools::RebuildAvi(header, huge, refused, false, 0));
+  EXPECT_EQ(refused.Size(), 0u);
+  // Under the limit the same walk is taken.
+  GeneratedMovie fits((1ull << 20) + 12, 1000);
+  EXPECT_FALSE(tools::WalkDataChunks(fits).too_large);
+  EXPECT_EQ(tools::WalkDataChunks(fits).chunks.size(), (1u << 20) / 1008);
+
+  // A header list over 1 MB is not read, however well formed.
+  std::string wide = FakeHeaderPart({"vids", "txts"}, 0, 1, 30, 0);
+  const std::string movie = FakeMoviePart({VideoChunk(5), VideoChunk(1)}, false);
+  wide.append(1 << 20, '\0');
+  avi::StoreLe32(reinterpret_cast<uint8_t*>(wide.data()) + 16, Le32At(wide, 16) + (1 << 20));
+  bool rebuilt = true;
+  EXPECT_TRUE(Repair(wide, movie, false, 0, &rebuilt).empty());
+  EXPECT_FALSE(rebuilt);
+
+  // A stream length of 900000 frames (over eight hours) on one second of video: the silence
+  // follows the video present, not the length.
+  std::vector<FakeChunk> second;
+  for (int frame = 0; frame < 30; ++frame) second.push_back(VideoChunk(frame == 0 ? 5 : 1));
+  const std::string long_header = FakeHeaderPart({"vids", "txts"}, 9, 1, 30, 900000);
+  avi::MemoryByteSource long_part(long_header);
+  avi::MemoryByteSource one_second(FakeMoviePart(second, true));
+  avi::MemorySink bounded;
+  ASSERT_TRUE(tools::RebuildAvi(long_part, one_second, bounded, true, 9));
+  const ParsedRecording parsed = ParseRepaired(bounded.bytes());
+  ASSERT_TRUE(parsed.sizes_agree);
+  const auto silent = std::count_if(parsed.chunks.begin(), parsed.chunks.end(),
+                                    [](const ParsedChunk& chunk) { return chunk.id == "01wb"; });
+  EXPECT_GE(silent, 10);
+  EXPECT_LE(silent, 11);
 }
 
 }  // namespace

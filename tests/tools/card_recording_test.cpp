@@ -16,25 +16,47 @@
 namespace vantrel {
 namespace {
 
+namespace fs = std::filesystem;
+
+// A simulated LyFS card of four normal recordings, sound mixed, one of them interrupted, scanned
+// by the card reader.
+class SimulatedCard {
+ public:
+  explicit SimulatedCard(const std::string& seconds) {
+    const std::string image = dir_.File("card.img");
+    const test::ProgramRun made = test::RunProgram(
+        test::ToolPath("dashcam-sim"),
+        {"lyfs-card",     image, "--size-mib", "512",  "--rec", "4", "--evt",   "0",
+         "--prk",         "0",   "--mot",      "0",    "--mdi", "0", "--audio", "mixed",
+         "--interrupted", "1",   "--seconds",  seconds},
+        test::ErrorOutput::kMerged);
+    EXPECT_EQ(made.exit_code, 0) << "dashcam-sim could not write the card: " << made.output;
+    for (const auto name : kLyfsDirectoryNames) catalogue_.AddDirectoryName(name);
+    catalogue_.AddExtension("avi");
+    SourceRecord card;
+    card.root = "/media/card/";
+    card.device_path = image;
+    card.kind = SourceKind::kLyfsCard;
+    scanned_ = ScanLyfsCard(catalogue_, card);
+  }
+
+  bool scanned() const { return scanned_; }
+  const RecordingCatalogue& catalogue() const { return catalogue_; }
+  intptr_t device() const { return LyfsDeviceValue(catalogue_.lyfs_device()); }
+  std::string File(const std::string& name) const { return dir_.File(name); }
+
+ private:
+  test::TempDir dir_;
+  RecordingCatalogue catalogue_;
+  bool scanned_ = false;
+};
+
 TEST(CardRecording, InterruptedAndSoundlessRecordingsAreRebuiltInTheTempFolder) {
-  test::TempDir dir;
-  const std::string image = dir.File("card.img");
-  const test::ProgramRun made = test::RunProgram(
-      test::ToolPath("dashcam-sim"),
-      {"lyfs-card", image, "--size-mib", "512", "--rec", "4", "--evt", "0", "--prk", "0", "--mot",
-       "0", "--mdi", "0", "--audio", "mixed", "--interrupted", "1", "--seconds", "1"},
-      test::ErrorOutput::kMerged);
-  ASSERT_EQ(made.exit_code, 0) << "dashcam-sim could not write the card: " << made.output;
-  RecordingCatalogue catalogue;
-  for (const auto name : kLyfsDirectoryNames) catalogue.AddDirectoryName(name);
-  catalogue.AddExtension("avi");
-  SourceRecord card;
-  card.root = "/media/card/";
-  card.device_path = image;
-  card.kind = SourceKind::kLyfsCard;
-  ASSERT_TRUE(ScanLyfsCard(catalogue, card));
-  const intptr_t device = LyfsDeviceValue(catalogue.lyfs_device());
-  const std::string temp = dir.File("temp");  // created when first needed
+  const SimulatedCard sim("1");
+  ASSERT_TRUE(sim.scanned());
+  const RecordingCatalogue& catalogue = sim.catalogue();
+  const intptr_t device = sim.device();
+  const std::string temp = sim.File("temp");  // created when first needed
 
   int repaired = 0, added = 0, direct = 0;
   for (const RecordingEntry& entry : catalogue.entries()) {
@@ -77,6 +99,66 @@ TEST(CardRecording, InterruptedAndSoundlessRecordingsAreRebuiltInTheTempFolder) 
       EXPECT_EQ(result.kind, CardPlayback::Kind::kPartsFailed);
     }
   }
+}
+
+// A loader given up mid-copy asks between blocks and stops at the first "cancelled", wherever
+// that falls: in the part files or in the rebuild. The rebuilt name appears only once complete.
+TEST(CardRecording, APreparationGivenUpStopsBetweenBlocksAndLeavesNothingBehind) {
+  const SimulatedCard sim("2");
+  ASSERT_TRUE(sim.scanned());
+  const std::string temp = sim.File("temp");
+  int prepared = 0;
+  for (const RecordingEntry& entry : sim.catalogue().entries()) {
+    fs::remove_all(temp);
+    int blocks = 0;
+    const CardPlayback whole = PrepareCardRecording(entry, sim.device(), temp, [&] {
+      ++blocks;
+      for (const auto& file : fs::directory_iterator(temp)) {
+        EXPECT_NE(file.path().extension(), ".avi")
+            << "a rebuild under its final name before it is complete: " << file.path();
+      }
+      return false;
+    });
+    if (whole.action == tools::RepairAction::kDirect) continue;
+    ++prepared;
+    ASSERT_EQ(whole.kind, CardPlayback::Kind::kOpen);
+    EXPECT_TRUE(fs::is_regular_file(whole.path));
+    EXPECT_FALSE(fs::exists(whole.path + ".unfinished"));
+    ASSERT_GE(blocks, 3) << "the copy and the rebuild are asked block by block";
+
+    for (int stop = 1; stop <= blocks; ++stop) {
+      fs::remove_all(temp);
+      int asked = 0;
+      const CardPlayback given_up =
+          PrepareCardRecording(entry, sim.device(), temp, [&] { return ++asked >= stop; });
+      EXPECT_EQ(given_up.kind, CardPlayback::Kind::kCancelled) << "stopped at block " << stop;
+      EXPECT_TRUE(fs::is_empty(temp)) << "stopped at block " << stop;
+    }
+  }
+  EXPECT_EQ(prepared, 2);
+}
+
+// A temp folder that cannot be looked into (here a link to itself, which stops even root) fails
+// the preparation instead of ending the process from the loader's thread; so does a name from
+// the card too long for the file system.
+TEST(CardRecording, AFolderThatCannotBeLookedIntoFailsThePartsWithoutThrowing) {
+  const SimulatedCard sim("1");
+  ASSERT_TRUE(sim.scanned());
+  const std::string loop = sim.File("loop");
+  fs::create_directory_symlink(loop, loop);
+  int failed = 0;
+  for (const RecordingEntry& entry : sim.catalogue().entries()) {
+    RecordingEntry long_name = entry;
+    long_name.name = std::string(300, 'R') + ".avi";
+    for (const auto& [folder, recording] :
+         {std::pair{loop + "/temp", entry}, std::pair{sim.File("temp"), long_name}}) {
+      const CardPlayback result = PrepareCardRecording(recording, sim.device(), folder);
+      if (result.action == tools::RepairAction::kDirect) continue;
+      EXPECT_EQ(result.kind, CardPlayback::Kind::kPartsFailed) << folder;
+      ++failed;
+    }
+  }
+  EXPECT_EQ(failed, 4);
 }
 
 TEST(CardRecording, NamesFromTheCardStayInsideTheTempFolder) {

@@ -15,6 +15,8 @@ struct ControllerTimings {
   std::chrono::milliseconds settle{500};
   // How long a new open waits for a loader that is still running before giving it up.
   std::chrono::milliseconds loader_grace{100};
+  // How long emptying the temp folder waits for a given-up loader to stop writing into it.
+  std::chrono::milliseconds preparation_wait{1000};
 };
 
 }  // namespace vantrel

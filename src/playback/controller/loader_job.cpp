@@ -17,14 +17,6 @@ constexpr int kMirrorSwitchParameter = 1113;
 constexpr int kBrightnessSwitchParameter = 205;
 constexpr int kBrightnessOffsetParameter = 202;
 
-// Loaders that overlap (one given up, the next already running) may be asked for the same card
-// recording: its part files and rebuilt copy in the temp folder have fixed names, so only one
-// loader at a time prepares a card recording.
-std::mutex& CardPreparationLock() {
-  static std::mutex lock;
-  return lock;
-}
-
 // The graph's telemetry as the telemetry pull reads it, ending as soon as the job is given up.
 class JobTelemetry : public SplitterControl {
  public:
@@ -66,8 +58,10 @@ OpenResult OpenEntry(const LoadRequest& request, const LoaderJob& job, MediaGrap
       {
         std::lock_guard hold(CardPreparationLock());
         if (job.cancelled()) return OpenResult::kNotTried;
-        card = PrepareCardRecording(entry, request.card_device, request.temp_folder);
+        card = PrepareCardRecording(entry, request.card_device, request.temp_folder,
+                                    [&job] { return job.cancelled(); });
       }
+      if (card.kind == CardPlayback::Kind::kCancelled) return OpenResult::kNotTried;
       if (card.kind == CardPlayback::Kind::kPartsFailed) {
         outcome.message = kCopyNotWritableText;
         return OpenResult::kNotTried;
@@ -81,6 +75,11 @@ OpenResult OpenEntry(const LoadRequest& request, const LoaderJob& job, MediaGrap
 }
 
 }  // namespace
+
+std::timed_mutex& CardPreparationLock() {
+  static std::timed_mutex lock;
+  return lock;
+}
 
 void LoaderJob::Cancel() {
   {

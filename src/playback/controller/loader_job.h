@@ -95,6 +95,11 @@ class LoaderJob {
   LoadOutcome outcome_;
 };
 
+// Held by a loader while it prepares a card recording in the temp folder (one at a time: the part
+// files have fixed names), and by whoever empties that folder, so that a given-up loader's last
+// block never lands in a folder that was just emptied.
+std::timed_mutex& CardPreparationLock();
+
 // The loader's part of opening a recording: a settle pause, the graph built for the source kind
 // (a LyFS card recording through its prepared copy when it needs one), run, with the rear mirror,
 // volume, rate and brightness of the request, and the recording's telemetry pulled into a store

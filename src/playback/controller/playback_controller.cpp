@@ -4,12 +4,15 @@
 
 #include "catalogue/folder_scan.h"
 #include "catalogue/lyfs_device.h"
+#include "catalogue/utf8_text.h"
+#include "playback/media_time.h"
 #include "playback/slider_values.h"
 
 namespace vantrel {
 namespace {
 
-// Two-channel recordings carry "2" at this position of their name.
+// Two-channel recordings carry "2" as this character of their name (counted in characters, as
+// names are, so a name with wider characters before it is read at the same place).
 constexpr size_t kChannelDigitPosition = 20;
 
 bool StoppedOrClosed(PlaybackState state) {
@@ -123,7 +126,7 @@ void PlaybackController::ShowOpenedRecording(const LoadRequest& request) {
   if (view_.LayoutMode() == 1) view_.ListLostFocus();
 
   const bool two_channels =
-      request.name.size() > kChannelDigitPosition && request.name[kChannelDigitPosition] == '2';
+      utf8::CharacterSlice(request.name, kChannelDigitPosition, 1) == std::string_view("2");
   view_.ShowChannelButtons(two_channels);
   if (!two_channels) channel_mode_ = kFrontMode;
   ApplyChannelMode(channel_mode_);
@@ -256,9 +259,9 @@ void PlaybackController::ApplyChannelMode(int mode) {
 
 void PlaybackController::LayoutChanged() {
   // A resize re-fits the surfaces but shows none: before the first recording and after a reset
-  // the window's own background stays in view.
+  // the window's own background stays in view. The picture already decoded is presented again
+  // at the new size; nothing is decoded for a resize.
   PlaceSurfaces(channel_mode_, false);
-  RedrawStillFrame();
   RefreshVideoWindows();
 }
 
@@ -274,7 +277,9 @@ void PlaybackController::PlaceSurfaces(int mode, bool show) {
 
 void PlaybackController::RedrawStillFrame() {
   // A graph that is not running shows its picture again at the same place.
-  if (graph_ && graph_->state() != PlaybackState::kRunning) graph_->SetPosition(graph_->Position());
+  if (graph_ && graph_->state() != PlaybackState::kRunning) {
+    graph_->RequestPosition(graph_->Position(), SeekPrecision::kExact);
+  }
 }
 
 void PlaybackController::RefreshVideoWindows() {
@@ -301,7 +306,11 @@ void PlaybackController::Shutdown() {
 }
 
 void PlaybackController::EmptyTempFolder() {
-  if (!temp_folder_.empty()) EmptyFolderFiles(temp_folder_);
+  if (temp_folder_.empty()) return;
+  // A given-up loader stops preparing within one block; until it has, it may still write here.
+  std::unique_lock hold(CardPreparationLock(), std::defer_lock);
+  (void)hold.try_lock_for(timings_.preparation_wait);
+  EmptyFolderFiles(temp_folder_);
 }
 
 void PlaybackController::SetRecordingControlsEnabled(bool open) {
@@ -339,7 +348,7 @@ void PlaybackController::SetVolumeMessage(int step) {
 
 void PlaybackController::SeekMessage(int milliseconds) {
   if (loading_ || !graph_ || StoppedOrClosed(graph_->state())) return;
-  graph_->Seek(milliseconds);
+  graph_->RequestPosition(int64_t{milliseconds} * kUnitsPerMillisecond, SeekPrecision::kExact);
 }
 
 void PlaybackController::RepaintFiltersMessage() { view_.RepaintFilterButtons(); }

@@ -65,6 +65,7 @@ class PlaybackController : public PlaybackCommands {
   PlaybackState State() const override;
   void Command(int command_id) override;
   void SliderMoved(int slider_id, int position) override;
+  void SeekSliderReleased(int position) override;
   void DelayedOpen(int row) override;
   void StartLoader(int row) override;
   void PausePlayback() override;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "playback/controller/playback_controller.h"
+#include "playback/media_time.h"
 #include "playback/slider_values.h"
 
 namespace vantrel {
@@ -17,6 +18,11 @@ constexpr int kBrightnessOffsetParameter = 202;
 
 bool StoppedOrClosed(PlaybackState state) {
   return state == PlaybackState::kStopped || state == PlaybackState::kClosed;
+}
+
+// Milliseconds of a command as the graph's 100-ns units; before the start is the start.
+int64_t Units(int64_t milliseconds) {
+  return std::max<int64_t>(milliseconds, 0) * kUnitsPerMillisecond;
 }
 
 }  // namespace
@@ -96,12 +102,17 @@ void PlaybackController::Command(int command_id) {
   }
 }
 
+void PlaybackController::SeekSliderReleased(int position) {
+  if (loading_ || !graph_) return;
+  graph_->RequestPosition(Units(position), SeekPrecision::kExact);
+}
+
 void PlaybackController::SliderMoved(int slider_id, int position) {
   if (loading_) return;
   const int small_position = std::clamp(position, 0, kSliderMax);
   switch (slider_id) {
     case kSeekSliderId:
-      if (graph_) graph_->Seek(std::max(position, 0));
+      if (graph_) graph_->RequestPosition(Units(position), SeekPrecision::kKeyFrame);
       break;
     case kSpeedSliderId:
       SetSpeedSlider(small_position);
@@ -109,7 +120,9 @@ void PlaybackController::SliderMoved(int slider_id, int position) {
     case kBrightnessSliderId:
       SetBrightnessSlider(small_position);
       // A still picture shows the new brightness only when it is decoded again.
-      if (State() == PlaybackState::kPaused) graph_->SetPosition(graph_->Position());
+      if (State() == PlaybackState::kPaused) {
+        graph_->RequestPosition(graph_->Position(), SeekPrecision::kExact);
+      }
       break;
     case kVolumeSliderId:
       VolumeSliderMoved(small_position);
@@ -137,7 +150,8 @@ void PlaybackController::Rewind() {
   if (State() != PlaybackState::kRunning) return;
   const int64_t step_ms = int64_t{options_.skip_step} * 1000;
   const int64_t target = std::max<int64_t>(graph_->PositionMs() - step_ms, 0);
-  graph_->Seek(static_cast<int>(std::min<int64_t>(target, graph_->DurationMs())));
+  graph_->RequestPosition(Units(std::min<int64_t>(target, graph_->DurationMs())),
+                          SeekPrecision::kExact);
   PlaybackTick();
 }
 
@@ -147,7 +161,7 @@ void PlaybackController::FastForward() {
   const int64_t duration = graph_->DurationMs();
   int64_t target = graph_->PositionMs() + step_ms;
   if (target >= duration) target = duration;  // the next tick ends the recording
-  graph_->Seek(static_cast<int>(std::max<int64_t>(target, 0)));
+  graph_->RequestPosition(Units(target), SeekPrecision::kExact);
   PlaybackTick();
 }
 

@@ -170,8 +170,8 @@ void CRecboxViewerDlg::CreatePlayback(const PlaybackSetup& setup) {
   view_ = std::make_unique<WindowPlaybackView>(*this);
   // Runs on loader threads: it uses only what it captured, which lives as long as the window.
   GraphFactory make_graph = [components = graph_components_.get(), front = surfaces_[0],
-                             rear = surfaces_[1]] {
-    auto graph = std::make_unique<MediaGraph>(*components, nullptr);
+                             rear = surfaces_[1], time = setup.time] {
+    auto graph = std::make_unique<MediaGraph>(*components, nullptr, time);
     graph->AttachWindows(front, rear);
     return graph;
   };
@@ -197,7 +197,10 @@ void CRecboxViewerDlg::ConnectControls() {
   connect(seek_slider_, &CRbSliderCtrl::seekRequested, this, [this](int ms) {
     if (!Loading()) playback_->SliderMoved(kSeekSliderId, ms);
   });
-  connect(seek_slider_, &CRbSliderCtrl::released, this, [this] { list_->setFocus(); });
+  connect(seek_slider_, &CRbSliderCtrl::released, this, [this] {
+    if (!Loading()) playback_->SeekSliderReleased(seek_slider_->value());
+    list_->setFocus();
+  });
   connect(list_, &CRbListCtrl::rowDoubleClicked, this, [this](int row) {
     if (!Loading()) playback_->DelayedOpen(row);
   });

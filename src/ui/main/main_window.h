@@ -23,6 +23,7 @@
 #include "platform/ui_thread_qt.h"
 #include "playback/controller/playback_controller.h"
 #include "playback/graph_components.h"
+#include "playback/playback_clock.h"
 #include "playback/playback_commands.h"
 #include "telemetry/map/map_placement.h"
 #include "telemetry/map/map_source.h"
@@ -71,6 +72,8 @@ struct PlaybackSetup {
   std::optional<MapSource> web_map;
   // Whether this computer is connected; the system's network state unless replaced.
   std::function<bool()> internet_connected;
+  // The recordings' clock when no sound drives it (tests move one by hand).
+  TimeSource time = SteadyTimeSource();
 };
 
 class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {

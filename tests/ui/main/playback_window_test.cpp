@@ -80,6 +80,7 @@ class PlaybackWindowTest : public QObject {
     VerifySurfaces(window, kFrontMode);
 
     // The tick moves the seek slider and the read-outs along.
+    playing.Advance(400);
     QTRY_VERIFY_WITH_TIMEOUT(window.SeekSlider()->value() > 300, kWait);
     QCOMPARE(window.SeekSlider()->maximum(), 3000);
     QTRY_VERIFY(PanelText(window, panel_id::kTimeReadout).contains(QStringLiteral("/  00:03")));
@@ -117,6 +118,7 @@ class PlaybackWindowTest : public QObject {
     VerifySurfaces(window, kAllMode);
 
     // The one-channel recording next: no channel buttons, and Front whatever was chosen.
+    playing.Advance(1100);
     QTRY_VERIFY_WITH_TIMEOUT(playing.Label() == playing.names[1] && playing.Running(), kWait);
     QCOMPARE(playing.list().CurrentRow(), 1);
     QVERIFY(window.Button(button_id::kFront)->isHidden());
@@ -124,9 +126,11 @@ class PlaybackWindowTest : public QObject {
     QVERIFY(window.Button(button_id::kFront)->selected());
     VerifySurfaces(window, kFrontMode);
 
+    playing.Advance(1100);
     QTRY_VERIFY_WITH_TIMEOUT(playing.Label() == playing.names[2] && playing.Running(), kWait);
     QVERIFY(window.Button(button_id::kAllChannels)->isVisible());
     // After the last row: row 0 selected but not played, the screen empty, Play offered.
+    playing.Advance(1100);
     QTRY_COMPARE_WITH_TIMEOUT(playing.controller().State(), PlaybackState::kStopped, kWait);
     QCOMPARE(playing.list().CurrentRow(), 0);
     QVERIFY(window.Surface(1)->isHidden());
@@ -165,6 +169,7 @@ class PlaybackWindowTest : public QObject {
     QCOMPARE(playing.list().CurrentRow(), 1);
 
     // Rewind inside the first step goes back to the start.
+    playing.Advance(600);
     QTRY_VERIFY_WITH_TIMEOUT(playing.controller().graph()->PositionMs() > 500, kWait);
     window.Button(button_id::kRewind)->click();
     QVERIFY(playing.controller().graph()->PositionMs() < 300);

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -41,11 +43,15 @@ inline ControllerTimings QuickDelays() {
   return timings;
 }
 
+// The recordings' time moves only when the test moves it (Advance), so what the window shows at
+// each step does not depend on how loaded the machine is.
 struct PlayingWindow {
   explicit PlayingWindow(ControllerTimings delays = QuickDelays())
-      : fixture(kEnglish, LoadTimings{10, 20}, true, delays) {
+      : fixture(kEnglish, LoadTimings{10, 20}, true, delays, [this] { return now.load(); }) {
     window().show();
   }
+
+  void Advance(int ms) { now += ms * int64_t{10'000}; }
 
   CRecboxViewerDlg& window() { return *fixture.window; }
   PlaybackController& controller() { return fixture.window->controller(); }
@@ -70,6 +76,8 @@ struct PlayingWindow {
   std::string Label() { return controller().current_recording_label(); }
 
   test::TempDir dir;
+  // Read by the window's playback threads: it outlives the window.
+  std::atomic<int64_t> now{0};
   WindowFixture fixture;
   std::vector<std::string> names;  // in the order written, which is their time order
 };

@@ -17,6 +17,7 @@ class RecordingPlayback : public PlaybackCommands {
   void SliderMoved(int slider_id, int position) override {
     slider_moves.emplace_back(slider_id, position);
   }
+  void SeekSliderReleased(int position) override { seek_releases.push_back(position); }
   void DelayedOpen(int row) override { delayed_opens.push_back(row); }
   void StartLoader(int row) override { started_rows.push_back(row); }
   void PausePlayback() override { ++pauses; }
@@ -30,6 +31,7 @@ class RecordingPlayback : public PlaybackCommands {
   PlaybackState state = PlaybackState::kNone;
   std::vector<int> commands;
   std::vector<std::pair<int, int>> slider_moves;
+  std::vector<int> seek_releases;
   std::vector<int> delayed_opens;
   std::vector<int> started_rows;
   int pauses = 0;

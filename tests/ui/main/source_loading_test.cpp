@@ -27,6 +27,7 @@ class RecordingPlayback : public PlaybackCommands {
   PlaybackState State() const override { return state; }
   void Command(int) override {}
   void SliderMoved(int, int) override {}
+  void SeekSliderReleased(int) override {}
   void DelayedOpen(int) override {}
   void StartLoader(int row) override { calls.push_back("start " + std::to_string(row)); }
   void PausePlayback() override { calls.push_back("pause"); }

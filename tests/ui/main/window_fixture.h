@@ -31,14 +31,16 @@ class RecordedMessages : public UserMessages {
 // window's own controller instead (silent, with the given delays).
 struct WindowFixture {
   explicit WindowFixture(int language = kEnglish, LoadTimings timings = {},
-                         bool real_playback = false, ControllerTimings delays = {}) {
+                         bool real_playback = false, ControllerTimings delays = {},
+                         TimeSource time = SteadyTimeSource()) {
     ViewerOptions options;
     options.language = language;
     auto picker = [this](QWidget*, int) -> std::optional<PickedSource> {
       ++picker_runs;
       return std::nullopt;
     };
-    const PlaybackSetup setup{delays, false, real_playback ? nullptr : &playback, {}, {}};
+    const PlaybackSetup setup{
+        delays, false, real_playback ? nullptr : &playback, {}, {}, std::move(time)};
     window = std::make_unique<CRecboxViewerDlg>(options, volumes, setup, timings, picker);
     window->SetMessages(messages);
   }
