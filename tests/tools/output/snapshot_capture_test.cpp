@@ -32,6 +32,7 @@ class FakePlayback : public PlaybackCommands {
   PlaybackState State() const override { return state; }
   void Command(int) override {}
   void SliderMoved(int, int) override {}
+  void SeekSliderReleased(int) override {}
   void DelayedOpen(int) override {}
   void StartLoader(int) override {}
   void PausePlayback() override {
