@@ -61,21 +61,24 @@ class UnattendedPorts : public device::FormatCardPorts {
   std::vector<std::string> messages;
 };
 
-int Format(const Arguments& arguments, platform::VolumeProvider& volumes) {
+int Format(const Arguments& arguments, long long index, platform::VolumeProvider& volumes) {
   const auto model = arguments.Value("model");
   if (!model || !arguments.Has("yes")) return Usage("format needs --model and --yes");
-  RecordingCatalogue catalogue;
+  long long sd_allocation = device::kSdAllocationNotRead;
   std::string problem;
-  const SourceRecord* source =
-      CardSource(catalogue, volumes, arguments.Integer("source", -1), &problem);
+  if (!arguments.Whole("sd-allocation", 0, device::kSdAllocationNotRead, &sd_allocation,
+                       &problem)) {
+    return Usage(problem);
+  }
+  RecordingCatalogue catalogue;
+  const SourceRecord* source = CardSource(catalogue, volumes, index, &problem);
   if (source == nullptr || source->kind == SourceKind::kComputerFolder) {
     return Usage(source == nullptr ? problem : "the source is not a card");
   }
   device::FormatCardRequest request;
   request.card = platform::VolumeAtRoot(volumes, source->root);
   request.model = *model;
-  request.sd_allocation =
-      static_cast<int>(arguments.Integer("sd-allocation", device::kSdAllocationNotRead));
+  request.sd_allocation = static_cast<int>(sd_allocation);
   request.program_folder = platform::ExecutableFolder();
   request.parking_parent = device::ParkingParent(platform::ProgramFolder());
   UnattendedPorts ports;
@@ -96,10 +99,9 @@ void PrintSummaryLine(const char* name, int count, uint64_t size_kib) {
               device::SummarySizeText(size_kib).c_str());
 }
 
-int Summary(const Arguments& arguments, platform::VolumeProvider& volumes) {
+int Summary(long long index, platform::VolumeProvider& volumes) {
   RecordingCatalogue catalogue;
   std::string problem;
-  const long long index = arguments.Integer("source", -1);
   const SourceRecord* source = CardSource(catalogue, volumes, index, &problem);
   if (source == nullptr) return Usage(problem);
   const std::string root = source->root;
@@ -132,13 +134,15 @@ int CardCommand(const Words& words) {
   if (!arguments.error().empty()) return Usage(arguments.error());
   if (!arguments.positional().empty()) return Usage("unexpected " + arguments.positional()[0]);
   if (!arguments.Has("source")) return Usage("--source INDEX is needed");
+  long long index = 0;
   std::string error;
+  if (!arguments.Whole("source", 0, INT_MAX, &index, &error)) return Usage(error);
   const auto volumes = OpenVolumes(arguments.Value("cards"), &error);
   if (!volumes) {
     std::fprintf(stderr, "vantrel-cli card: %s\n", error.c_str());
     return 1;
   }
-  return verb == "format" ? Format(arguments, *volumes) : Summary(arguments, *volumes);
+  return verb == "format" ? Format(arguments, index, *volumes) : Summary(index, *volumes);
 }
 
 }  // namespace vantrel::cli

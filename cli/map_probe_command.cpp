@@ -1,11 +1,14 @@
 // vantrel-cli map-probe: the map page as the viewer drives it, loaded offscreen, after the
 // tick's updates at the given playback times.
-#include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands.h"
+#include "failures.h"
+#include "number_words.h"
 #include "telemetry/map/map_source.h"
 #include "telemetry/map/widgets/map_probe.h"
 #include "telemetry/telemetry_store.h"
@@ -18,17 +21,7 @@ namespace {
 
 constexpr char kUsage[] = "map-probe RECORDING --at MS [--at MS...]";
 
-int Usage(const std::string& problem) {
-  std::fprintf(stderr, "vantrel-cli map-probe: %s\nusage: vantrel-cli %s\n", problem.c_str(),
-               kUsage);
-  return 2;
-}
-
-bool ParseTime(const std::string& word, int& value) {
-  const char* end = word.data() + word.size();
-  const auto [stop, error] = std::from_chars(word.data(), end, value);
-  return !word.empty() && error == std::errc() && stop == end && value >= 0;
-}
+int Usage(const std::string& problem) { return UsageError("map-probe", problem, kUsage); }
 
 }  // namespace
 
@@ -37,11 +30,10 @@ int MapProbeCommand(const Words& words) {
   std::vector<int> times;
   for (size_t i = 0; i < words.size(); ++i) {
     if (words[i] == "--at") {
-      int time = 0;
-      if (i + 1 >= words.size() || !ParseTime(words[i + 1], time)) {
-        return Usage("--at needs a time in milliseconds");
-      }
-      times.push_back(time);
+      const std::optional<long long> time =
+          i + 1 < words.size() ? WholeNumber(words[i + 1], 0, INT32_MAX) : std::nullopt;
+      if (!time) return Usage("--at needs a time in milliseconds from 0 to 2147483647");
+      times.push_back(static_cast<int>(*time));
       ++i;
     } else if (recording.empty()) {
       recording = words[i];
@@ -51,6 +43,7 @@ int MapProbeCommand(const Words& words) {
   }
   if (recording.empty() || times.empty()) return Usage("a recording and a time are needed");
 
+  if (!RecordingReadable("map-probe", recording)) return 1;
   TelemetryStore store;
   if (!LoadRecordingTelemetry(recording, store, "map-probe")) return 1;
   std::string problem;

@@ -28,6 +28,9 @@ const std::vector<std::vector<std::string>> kReaders = {
     {"settings", "show", "IN", "--model", "0"},
     {"clock", "read", "IN"},
     {"render", "gsensor", "IN", "--size", "10x10", "--out", "OUT"},
+    {"snapshot", "IN", "--at", "0", "--folder", "OUT", "--now", "2024-01-01 00:00:00.000"},
+    {"report", "IN", "--at", "0", "--model", "0", "--language", "0", "--pdf", "OUT"},
+    {"map-probe", "IN", "--at", "0"},
 };
 
 void ExpectEveryReaderRefuses(const std::string& input, const std::string& why) {
@@ -88,6 +91,55 @@ TEST(HostileInput, JunkAndCutRecordingsAreNotRecordings) {
     ExpectRefused(Cli({"grab", input, "--at", "0", "--out", dir.File("out.jpg")}), c.why,
                   std::string("grab ") + c.name);
   }
+}
+
+TEST(HostileInput, SnapshotReportMapProbeAndCardTakeOnlyWholeNumbers) {
+  const std::string in = Files().recording;
+  TempDir dir;
+  const std::vector<std::vector<std::string>> bad = {
+      {"snapshot", in, "--at", "1.5", "--folder", dir.path().string()},
+      {"snapshot", in, "--at", "-1", "--folder", dir.path().string()},
+      {"report", in, "--at", "12x", "--model", "0", "--language", "0", "--pdf", dir.File("r")},
+      {"report", in, "--at", "0", "--model", "one", "--language", "0", "--pdf", dir.File("r")},
+      {"report", in, "--at", "0", "--model", "0", "--language", "99999999999", "--pdf",
+       dir.File("r")},
+      {"map-probe", in, "--at", "0x10"},
+      {"map-probe", in, "--at", ""},
+      {"card", "summary", "--source", "first"},
+      {"card", "format", "--source", "0", "--model", "X", "--sd-allocation", "101", "--yes"},
+  };
+  for (const std::vector<std::string>& words : bad) {
+    ExpectUsageError(Cli(words), words[0] + " " + words[words.size() - 1]);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(HostileInput, SnapshotFolderAndReportTargetAreCheckedFirst) {
+  const std::string in = Files().recording;
+  TempDir dir;
+  const std::string missing = dir.File("missing");
+  ExpectRefused(Cli({"snapshot", in, "--at", "0", "--folder", missing}),
+                missing + ": No such file or directory", "snapshot into a missing folder");
+  const std::string kept = dir.File("kept.pdf");
+  const std::string before = "a report the user already had";
+  ASSERT_TRUE(WriteFile(kept, before));
+  ExpectRefused(Cli({"snapshot", in, "--at", "0", "--folder", kept}),
+                kept + ": Not a directory", "snapshot into a file");
+
+  // A moment past the one-second recording's end, and a report over its own recording.
+  const FileState recording = StateOf(in);
+  ExpectRefused(Cli({"report", in, "--at", "60000", "--model", "0", "--language", "0", "--pdf",
+                     kept}),
+                "past the end", "report past the end");
+  EXPECT_EQ(ReadFile(kept), before);
+  ExpectRefused(
+      Cli({"report", in, "--at", "0", "--model", "0", "--language", "0", "--pdf", in}),
+      "same file", "report over its recording");
+  EXPECT_TRUE(StateOf(in) == recording);
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    left.push_back(entry.path().filename().string());
+  EXPECT_EQ(left, std::vector<std::string>{"kept.pdf"});
 }
 
 }  // namespace

@@ -70,6 +70,30 @@ TEST(BlockCopy, AFailingSourceOrACancelLeavesNoTarget) {
   EXPECT_FALSE(std::filesystem::exists(target));
 }
 
+TEST(BlockCopy, AFailedOrCancelledCopyOverAnExistingFileLeavesItByteIdentical) {
+  test::TempDir dir;
+  const std::string target = dir.File("kept");
+  const std::string before("the copy the user already had\n\x00\xff", 33);
+  ASSERT_TRUE(test::WriteFile(target, before));
+  {
+    CopyProgress progress;
+    PatternSource source{100000, 3};
+    EXPECT_EQ(CopyBlocks(std::ref(source), 1024, target, progress), CopyOutcome::kFailed);
+    EXPECT_EQ(test::ReadFile(target), before);
+  }
+  {
+    CopyProgress progress;
+    PatternSource source{100000, 3, true, &progress};
+    EXPECT_EQ(CopyBlocks(std::ref(source), 1024, target, progress), CopyOutcome::kCancelled);
+    EXPECT_EQ(test::ReadFile(target), before);
+  }
+  // Nothing but the kept file is left in the folder.
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
 TEST(BlockCopy, ATargetThatCannotBeCreatedFails) {
   test::TempDir dir;
   CopyProgress progress;
