@@ -34,7 +34,10 @@ bool CanOpenForWriting(const std::string& device_path) {
 
 bool ProbeLyfsDrive(const platform::Volume& volume, int32_t drive_index, SourceRecord* record) {
   const std::optional<std::string> disk = PhysicalDriveNumber(volume);
-  if (!disk || !IsDiskPath(*disk)) return false;
+  if (!disk) return false;
+  // The library opens the disk only when udev does not know its partitions; what it opens must
+  // be a disk or an image, looked at first.
+  if (!volume.lyfs_partition && !IsDiskPath(*disk)) return false;
   const bool lyfs = volume.lyfs_partition ? *volume.lyfs_partition
                                           : QX_LyFS_Check_LyFS_partition(disk->c_str()) != 0;
   record->drive_index = drive_index;

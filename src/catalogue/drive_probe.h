@@ -29,8 +29,9 @@ bool IsDiskPath(const std::string& device_path);
 // block device nor a regular file (an image) is no disk and fails without being opened.
 bool CanOpenForWriting(const std::string& device_path);
 
-// True when the volume can be a card source: its whole disk is known, is not the system's and is
-// a disk path (checked before anything opens it). Then record gets the drive index, the volume's
+// True when the volume can be a card source: its whole disk is known and is not the system's, and
+// when the disk must be opened to tell its kind, it is a disk path (checked before it is opened).
+// Then record gets the drive index, the volume's
 // root, the disk as its device path and the kind: from the udev database when it knows the disk's
 // partitions, else from the LyFS library's look at the disk (an image is read; a disk this user
 // may not read holds no LyFS partition that can be seen, so it is a FAT card). Otherwise record is

@@ -14,6 +14,7 @@
 #include "playback/widgets/full_dialog.h"
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "playback/widgets/zoom_dialog.h"
+#include "telemetry/map/widgets/map_view_wnd.h"
 #include "telemetry/telemetry_store.h"
 #include "telemetry/widgets/rb_gsensor_ctrl.h"
 #include "telemetry/widgets/rb_speed_ctrl.h"
@@ -144,6 +145,9 @@ CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::Volum
   output_ = std::make_unique<OutputCommands>(OutputHost{
       this, *playback_, [this]() -> const MediaGraph* { return controller_->graph(); }, catalogue_,
       *list_, options_, [this]() -> UserMessages& { return *messages_; }, ProcessTelemetryStore()});
+  // The report's map picture is the docked or popped-out web map as it shows now; without a web
+  // map the report leaves the picture out.
+  output_->SetMapPictureSource([this] { return map_view_ ? map_view_->GrabPicture() : QImage(); });
   ConnectControls();
   SetInitialState();
   // The surfaces are placed for the first layout; they show once a recording plays.
