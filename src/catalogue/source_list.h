@@ -19,7 +19,7 @@ struct CardVolume {
 
 // Every volume that is removable, has a medium and passes ProbeLyfsDrive, in the order of their
 // roots (drive index = the position in that order among all volumes), and whose disk passes
-// `can_write` when one is given: the settings dialog offers only cards it can write to.
+// `can_write` when one is given.
 std::vector<CardVolume> ListCardVolumes(platform::VolumeProvider& volumes,
                                         const DiskWriteCheck& can_write = CanOpenForWriting);
 

@@ -35,8 +35,8 @@ const std::set<uint32_t> kUsedIds = {
     248, 251, 254, 255, 256, 257, 272, 5020, 5021,
     // saved copies
     5000, 5001, 5002,
-    // the card's disk refused
-    5060,
+    // the card's disk refused, the card not writable
+    5060, 5061,
     // the card format: its refusals, kept files, dialog and busy window
     5040, 5041, 5042, 5043, 5044, 5045, 5046, 5047, 5048};
 

@@ -40,6 +40,7 @@ constexpr int kDialogFontPixels = 11;
 constexpr int kCardListPopupMargin = 24;
 constexpr uint32_t kNoCardQuestion = 213;
 constexpr uint32_t kCardWriteFailedText = 5020;
+constexpr uint32_t kCardNotWritableText = 5061;
 
 // The languages in their own words, in LanguageIndex order.
 constexpr std::array<const char*, 4> kLanguageNames = {"English", "한국어", "Deutsch", "日本語"};
@@ -382,7 +383,12 @@ void CSettingDlg::Browse() {
 
 void CSettingDlg::FormatCard() {
   const std::optional<device::CardDriveEntry> card = ChosenCard();
-  if (!card || !services_.format_card) return;
+  if (!card) return;
+  if (!ChosenCardWritable()) {
+    TellCardNotWritable(*card);
+    return;
+  }
+  if (!services_.format_card) return;
   services_.format_card({this, *card, Model(), carried_.sd_allocation_last_read, language_});
 }
 
@@ -398,9 +404,15 @@ void CSettingDlg::VolumeChanged(bool arrived, const std::string& root) {
 }
 
 void CSettingDlg::RefreshCards() {
-  cards_ = device::ListCardDrives(*services_.volumes, services_.can_write);
+  // Every card is listed, as in the Open list; one this user may not write to is refused only when
+  // OK or Format would write to it.
+  cards_ = device::ListCardDrives(*services_.volumes, nullptr);
+  writable_.clear();
   std::vector<std::string> texts;
-  for (const device::CardDriveEntry& card : cards_) texts.push_back(device::CardDriveText(card));
+  for (const device::CardDriveEntry& card : cards_) {
+    writable_.push_back(!services_.can_write || services_.can_write(card.device_path));
+    texts.push_back(device::CardDriveText(card));
+  }
   FillList(id::kCardList, texts);
   // The list is narrow; its drop-down shows the whole "label(root)" of each card.
   QAbstractItemView* const view = Control<QComboBox>(id::kCardList)->view();
@@ -409,10 +421,25 @@ void CSettingDlg::RefreshCards() {
 
 bool CSettingDlg::CardStillThere(const device::CardDriveEntry& card) {
   for (const device::CardDriveEntry& present :
-       device::ListCardDrives(*services_.volumes, services_.can_write)) {
+       device::ListCardDrives(*services_.volumes, nullptr)) {
     if (present.root == card.root && present.device_path == card.device_path) return true;
   }
   return false;
+}
+
+bool CSettingDlg::ChosenCardWritable() const {
+  const int index = Control<QComboBox>(id::kCardList)->currentIndex();
+  return index >= 0 && index < static_cast<int>(writable_.size()) &&
+         writable_[static_cast<size_t>(index)];
+}
+
+void CSettingDlg::TellCardNotWritable(const device::CardDriveEntry& card) {
+  MessageBoxMessages box(this);
+  UserMessages& messages = services_.messages != nullptr ? *services_.messages : box;
+  const std::string name = device::CardDriveText(card);
+  std::string text = Text(kCardNotWritableText);
+  const size_t at = text.find("%s");
+  messages.Show(at == std::string::npos ? name : text.replace(at, 2, name));
 }
 
 void CSettingDlg::StoreViewerOptions() {
@@ -439,6 +466,11 @@ void CSettingDlg::accept() {
     if (!question.empty() && !services_.confirm(this, QString::fromStdString(question))) return;
     StoreViewerOptions();
     QDialog::accept();
+    return;
+  }
+  // A card this user may not write to is left as it is, and so are the viewer options.
+  if (!ChosenCardWritable()) {
+    TellCardNotWritable(*card);
     return;
   }
   MessageBoxMessages box(this);

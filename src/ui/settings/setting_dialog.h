@@ -92,8 +92,8 @@ class CSettingDlg : public QDialog {
   // The card chosen in the card list; none when no card is.
   std::optional<device::CardDriveEntry> ChosenCard() const;
 
-  // OK: writes the chosen card's files, stores the viewer options and closes; stays open when a
-  // card file cannot be written.
+  // OK: writes the chosen card's files, stores the viewer options and closes; stays open, writing
+  // nothing, when the card may not be written to or a card file cannot be written.
   void accept() override;
 
  private:
@@ -125,6 +125,10 @@ class CSettingDlg : public QDialog {
   void ClearControls();
   void RefreshCards();
   bool CardStillThere(const device::CardDriveEntry& card);
+  // Whether the card chosen in the list passed the write check when it was listed.
+  bool ChosenCardWritable() const;
+  // Text 5061 for a card this user may not write to.
+  void TellCardNotWritable(const device::CardDriveEntry& card);
   void StoreViewerOptions();
 
   ViewerOptions& options_;
@@ -132,6 +136,8 @@ class CSettingDlg : public QDialog {
   int language_;
   std::map<int, QWidget*> controls_;
   std::vector<device::CardDriveEntry> cards_;
+  // Per entry of cards_: whether the card's disk passed services_.can_write.
+  std::vector<bool> writable_;
   // What the dialog carries that no visible control shows: the software version, the SD
   // allocation last read and the speaker mute.
   device::DeviceSettings carried_;

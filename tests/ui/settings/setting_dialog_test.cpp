@@ -1,7 +1,7 @@
 // The settings dialog driven without a user over simulated cards: what it shows when it opens,
 // the model's rules, choosing cards with and without "setup.cfg", the battery and clock
-// controls, OK with and without a card (and with a card that refuses the write or is gone), the
-// device-change refresh, the Format seam and the German places.
+// controls, OK with and without a card (and with a card that refuses the write, may not be written
+// to or is gone), the device-change refresh, the Format seam and the German places.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -221,6 +221,50 @@ class SettingDialogTest : public QObject {
     QVERIFY(text.find("setup.cfg") != std::string::npos);
     QVERIFY(text.find("Speicherkarte") != std::string::npos);
     QVERIFY(OptionFile().find("[OPTION]") == std::string::npos);  // nothing stored
+  }
+
+  void ACardThatMayNotBeWrittenIsListedButNeverWritten() {
+    WriteOptionFile("MODEL=1\r\nLANGUAGE=0\r\n");
+    const std::string locked_disk = Fixture().dir.File("a.img");
+    Fixture().can_write = [locked_disk](const std::string& disk) { return disk != locked_disk; };
+    const std::string setup = "Product Name            : KT520A\r\n";
+    const std::string time = "20/12/31\r\n23/59/58\r\n";
+    QVERIFY(test::WriteFile(Fixture().CardRoot("a") + "setup.cfg", setup));
+    QVERIFY(test::WriteFile(Fixture().CardRoot("a") + "time.cfg", time));
+    CSettingDlg& dialog = Fixture().Open();
+    QComboBox* cards = List(dialog, id::kCardList);
+    QCOMPARE(cards->count(), 2);
+    QCOMPARE(cards->itemText(0), QString::fromStdString("KT520A(" + Fixture().CardRoot("a") + ")"));
+    Choose(cards, 0);
+    QCOMPARE(dialog.ChosenCard()->root, Fixture().CardRoot("a"));
+
+    // OK tells text 5061 about the card, writes neither its files nor the viewer options, and
+    // keeps the dialog open.
+    dialog.Control<QCheckBox>(id::kSetClock)->click();
+    dialog.Control<QPushButton>(id::kOk)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(Fixture().messages.texts.size(), size_t{1});
+    std::string expected = *LoadLanguageString(kEnglish, 5061);
+    expected.replace(expected.find("%s"), 2, "KT520A(" + Fixture().CardRoot("a") + ")");
+    QCOMPARE(Fixture().messages.texts[0], expected);
+    QCOMPARE(test::ReadFile(Fixture().CardRoot("a") + "setup.cfg"), setup);
+    QCOMPARE(test::ReadFile(Fixture().CardRoot("a") + "time.cfg"), time);
+    QVERIFY(!std::filesystem::exists(Fixture().CardRoot("a") + "Vantrel Viewer.msi"));
+    QVERIFY(OptionFile().find("[OPTION]") == std::string::npos);
+    QVERIFY(Fixture().questions.empty());
+
+    // Format tells the same and never reaches the format seam.
+    dialog.Control<QPushButton>(id::kFormat)->click();
+    QVERIFY(Fixture().formats.empty());
+    QCOMPARE(Fixture().messages.texts.size(), size_t{2});
+    QCOMPARE(Fixture().messages.texts[1], expected);
+
+    // The writable card next to it is still written.
+    Choose(cards, 1);
+    dialog.Control<QPushButton>(id::kOk)->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(std::filesystem::exists(Fixture().CardRoot("b") + "setup.cfg"));
+    QCOMPARE(test::ReadFile(Fixture().CardRoot("a") + "setup.cfg"), setup);
   }
 
   void CardsComingAndGoingRefreshTheList() {

@@ -41,6 +41,7 @@ SettingFixture::SettingFixture() {
 CSettingDlg& SettingFixture::Open() {
   SettingDialogServices services;
   services.volumes = &volumes;
+  services.can_write = can_write;
   services.option_file = dir.File("program/config/option.ini");
   services.program_folder = dir.File("program");
   services.local_time = FixedTime;

@@ -39,6 +39,9 @@ struct SettingFixture {
   std::vector<QString> questions;
   bool answer_ok = true;
   std::vector<CardFormatRequest> formats;
+  // The write check the dialog is given; the disks of the simulated cards pass it unless a test
+  // replaces it.
+  DiskWriteCheck can_write = [](const std::string&) { return true; };
   std::unique_ptr<CSettingDlg> dialog;
 };
 
