@@ -243,11 +243,12 @@ void CXFolderDialog::OnSelectionChanged() {
   std::vector<std::string> names;
   for (const QModelIndex& row : rows) names.push_back(row.data(role).toString().toStdString());
 
+  // With nothing selected in the drives view there is no choice: a drive selected before is not
+  // kept as one.
   const std::vector<std::string> paths = SelectedItemPaths(folder, names, volumes_->Volumes());
-  if (paths.empty()) return;
   items_.clear();
   for (const std::string& path : paths) items_.append(QString::fromStdString(path));
-  path_ = items_.front();
+  path_ = items_.isEmpty() ? QString() : items_.front();
 }
 
 }  // namespace vantrel::ui

@@ -51,7 +51,8 @@ class CXFolderDialog : public QFileDialog {
   // The choice after OK: the folder shown, a selected item, or the text chosen in the history
   // box. Folders that are a volume's mount root end in "/".
   QString path() const { return path_; }
-  // Every chosen item in the list's order; the folder itself when nothing was selected.
+  // Every chosen item in the list's order; the folder itself when nothing was selected, and
+  // none in the drives view, which shows no folder.
   QStringList items() const { return items_; }
 
   // A caption to show instead of the language's one.

@@ -195,6 +195,27 @@ class FolderDialogTest : public QObject {
     QCOMPARE(dialog.path(), dcim);
   }
 
+  // The drives view: a selected drive is the choice; with the selection cleared nothing is, so
+  // OK chooses nothing instead of the drive selected before.
+  void DriveSelectionClearedChoosesNothing() {
+    CXFolderDialog dialog(kEnglish, nullptr, volumes_.get(), &messages_);
+    dialog.ShowFolder(base_ + "/card/DCIM");
+    dialog.setDirectory(QString());
+    auto* list = dialog.findChild<QListView*>("listView");
+    QVERIFY(!list->rootIndex().isValid());
+    QTRY_VERIFY(list->model()->rowCount(list->rootIndex()) > 0);
+    list->setCurrentIndex(list->model()->index(0, 0, list->rootIndex()));
+    QCOMPARE(dialog.path(), QStringLiteral("/"));
+
+    list->clearSelection();
+    QVERIFY(dialog.path().isEmpty());
+    QVERIFY(dialog.items().isEmpty());
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(messages_.shown.empty());
+    QVERIFY(!Settings()->contains("FolderHistory/Folder0000"));
+  }
+
   void FilesWithAndWithoutExtensionTypedIntoHistory() {
     const QString dcim = base_ + "/card/DCIM";
     CXFolderDialog dialog(kEnglish, nullptr, volumes_.get(), &messages_);
