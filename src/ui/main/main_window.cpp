@@ -37,6 +37,10 @@ namespace {
 // library loads.
 constexpr uint32_t kLibraryProbeTextId = 110;
 
+bool LibraryLoads(int language_index) {
+  return LoadLanguageString(language_index, kLibraryProbeTextId).has_value();
+}
+
 Key KeyOf(int qt_key) {
   switch (qt_key) {
     case Qt::Key_O:
@@ -125,7 +129,8 @@ CRecboxViewerDlg::CRecboxViewerDlg(const ViewerOptions& options, platform::Volum
       loader_language_(options.language),
       volumes_(volumes),
       box_messages_(std::make_unique<MessageBoxMessages>(this)),
-      messages_(box_messages_.get()) {
+      messages_(box_messages_.get()),
+      library_loads_(LibraryLoads) {
   for (std::string_view name : kLyfsDirectoryNames) catalogue_.AddDirectoryName(name);
   catalogue_.AddExtension(kRecordingExtension);
   setWindowTitle(QStringLiteral("Vantrel Viewer"));
@@ -179,9 +184,7 @@ void CRecboxViewerDlg::CreatePlayback(const PlaybackSetup& setup) {
     graph->AttachWindows(front, rear);
     return graph;
   };
-  auto library_loads = [this] {
-    return LoadLanguageString(loader_language_.load(), kLibraryProbeTextId).has_value();
-  };
+  auto library_loads = [this] { return LibraryLoads(loader_language_.load()); };
   controller_ = std::make_unique<PlaybackController>(PlaybackControllerParts{
       *view_, *list_, *list_, catalogue_, ProcessTelemetryStore(), options_, *view_, ui_thread_,
       tick_timer_, delay_timer_, std::move(make_graph), TempFolder(), std::move(library_loads),

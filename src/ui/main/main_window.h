@@ -106,6 +106,12 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   // Where the window's texts for the user go (a message box unless replaced).
   void SetMessages(UserMessages& messages) { messages_ = &messages; }
 
+  // Whether the library of a language loads (the libraries beside the program unless replaced);
+  // the channel buttons' faces change only to a language whose library loads.
+  void SetLanguageLibraryCheck(std::function<bool(int language_index)> loads) {
+    library_loads_ = std::move(loads);
+  }
+
   // What the settings dialog of the Setting command is given (the card formatting among it); the
   // window supplies its own volumes.
   void SetSettingServices(SettingDialogServices services) {
@@ -221,6 +227,7 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   platform::VolumeProvider& volumes_;
   std::unique_ptr<MessageBoxMessages> box_messages_;
   UserMessages* messages_;
+  std::function<bool(int language_index)> library_loads_;
   RecordingCatalogue catalogue_;
   FilterEnableFlags filter_flags_{};
 

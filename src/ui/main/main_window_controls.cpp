@@ -178,8 +178,9 @@ void CRecboxViewerDlg::ApplyLanguage(int language_index) {
   for (CMapPictureWnd* picture : map_pictures_) picture->SetLanguageIndex(language_index);
   map_dlg_->SetLanguageIndex(language_index);
   list_->SetLanguageIndex(language_index);
-  // A language without a library keeps the faces the channel buttons have.
-  if (!LanguageLibraryName(language_index).empty()) {
+  // A language whose library is missing or does not load keeps the faces the channel buttons
+  // have, each showing its state as before.
+  if (library_loads_(language_index)) {
     buttons_[button_id::kFront]->SetImages(ChannelButtonImages(language_index, Channel::kFront));
     buttons_[button_id::kRear]->SetImages(ChannelButtonImages(language_index, Channel::kRear));
     buttons_[button_id::kAllChannels]->SetImages(

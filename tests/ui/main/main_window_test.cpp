@@ -114,6 +114,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(korean.window->Button(button_id::kAllChannels)->images().normal, 1139);
   }
 
+  void ChannelFacesStayAsTheyAreWhenTheLibraryIsMissing() {
+    WindowFixture fixture;
+    CRecboxViewerDlg& window = *fixture.window;
+    window.SetLanguageLibraryCheck([](int language) { return language != kGerman; });
+    window.Button(button_id::kFront)->SetSelected(false);
+    window.Button(button_id::kRear)->SetSelected(true);
+
+    window.ApplyLanguage(kGerman);
+    QCOMPARE(window.Panel(1007)->language_index(), kGerman);
+    QCOMPARE(window.Button(button_id::kFront)->ShownImage(), 184);
+    QCOMPARE(window.Button(button_id::kRear)->ShownImage(), 187);
+    QCOMPARE(window.Button(button_id::kAllChannels)->images().normal, 188);
+    QVERIFY(window.Button(button_id::kRear)->selected());
+
+    // Once it loads, the faces are the language's, in the same states.
+    window.ApplyLanguage(kJapanese);
+    QCOMPARE(window.Button(button_id::kFront)->ShownImage(), 1135);
+    QCOMPARE(window.Button(button_id::kRear)->ShownImage(), 1138);
+  }
+
   void ControlsStandWhereTheLayoutSaysAtTwoSizes() {
     WindowFixture fixture;
     CRecboxViewerDlg& window = *fixture.window;
