@@ -12,7 +12,7 @@ void FilterButtonGroup::ShowPressed(ListFilter pressed) {
 }
 
 void FilterButtonGroup::Redraw() {
-  for (CRbButtonCtrl* button : buttons_) button->update();
+  for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->SetSkinEnabled(enabled_[i]);
 }
 
 }  // namespace vantrel::ui

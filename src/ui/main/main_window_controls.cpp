@@ -107,9 +107,11 @@ void CRecboxViewerDlg::CreateButtons() {
   }
   for (int id : kTopBarButtons) buttons_[id]->SetTopBar(true);
   for (const auto& [control, id] : kPlacedButtons) placed_[control] = buttons_[id];
-  filter_buttons_ = std::make_unique<FilterButtonGroup>(std::array<CRbButtonCtrl*, 4>{
-      buttons_[button_id::kFilterAll], buttons_[button_id::kFilterNormal],
-      buttons_[button_id::kFilterEvent], buttons_[button_id::kFilterParking]});
+  filter_buttons_ = std::make_unique<FilterButtonGroup>(
+      std::array<CRbButtonCtrl*, 4>{
+          buttons_[button_id::kFilterAll], buttons_[button_id::kFilterNormal],
+          buttons_[button_id::kFilterEvent], buttons_[button_id::kFilterParking]},
+      filter_flags_);
 }
 
 void CRecboxViewerDlg::CreatePanels() {
@@ -158,6 +160,7 @@ void CRecboxViewerDlg::CreatePlaceholders() {
 void CRecboxViewerDlg::SetInitialState() {
   for (int id : kRecordingCommands) buttons_[id]->SetSkinEnabled(false);
   filter_flags_ = {};
+  filter_buttons_->Redraw();
   seek_slider_->setEnabled(false);
   buttons_[button_id::kFront]->SetSelected(true);
   for (int id : {button_id::kFront, button_id::kRear, button_id::kAllChannels, button_id::kPause,
