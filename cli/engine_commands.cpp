@@ -3,12 +3,14 @@
 //     opens the recording in a media graph with windows that show nothing, seeks to MS, sets
 //     the channel's brightness and mirror, captures the channel at its native size and writes
 //     a JPEG; exit 1 when the recording cannot be opened, the capture or the file fails.
-//   play FILE [--rate R] [--for MS] [--sound]
+//   play FILE [--rate R] [--for MS] [--sound] [--no-catch-up]
 //     plays in real time with windows that show nothing and prints presented, dropped and
 //     position_ms, one a line, tab-separated. With --sound the recording's sound plays on the
 //     sound card (or, on a machine without one, on a device that plays it silently in real
 //     time) and drives the clock; av_sync_max_ms then follows: how far, at most, a presented
-//     picture stood from the sound's clock.
+//     picture stood from the sound's clock. Last comes skipped: the pictures the channels
+//     skipped undecoded to catch up with the clock; --no-catch-up plays without catching up
+//     (a late channel then drifts), to measure what catching up saves.
 //   bench-decode FILE
 //     decodes every picture of every channel as fast as it can, scaled to 960x540 BGRA, and
 //     prints frames and fps.
@@ -21,9 +23,9 @@
 
 #include "arguments.h"
 #include "commands.h"
-#include "headless_graph.h"
 #include "failures.h"
 #include "files/replacing_file.h"
+#include "headless_graph.h"
 #include "platform/audio_output_device.h"
 #include "playback/card_source.h"
 #include "playback/channel_stream.h"
@@ -112,7 +114,7 @@ int GrabCommand(const Words& words) {
 }
 
 int PlayCommand(const Words& words) {
-  constexpr char kUsage[] = "play FILE [--rate R] [--for MS] [--sound]";
+  constexpr char kUsage[] = "play FILE [--rate R] [--for MS] [--sound] [--no-catch-up]";
   const Arguments args(words, {"rate", "for"});
   if (!args.error().empty()) return UsageError("play", args.error(), kUsage);
   if (args.positional().size() != 1) return UsageError("play", "one FILE is needed", kUsage);
@@ -133,7 +135,8 @@ int PlayCommand(const Words& words) {
     return Failure("play", "cannot open " + args.positional()[0] + " as a recording");
   }
   MediaGraph& graph = headless.graph;
-  const PlaybackEngine* engine = graph.player()->engine();
+  PlaybackEngine* engine = graph.player()->engine();
+  engine->set_catch_up(!args.Has("no-catch-up"));
   graph.SetPlaybackRate(static_cast<float>(rate));
   graph.Seek(0);
   graph.Run();
@@ -157,6 +160,7 @@ int PlayCommand(const Words& words) {
     std::printf("av_sync_max_ms\t%lld\n",
                 static_cast<long long>(sync.picture_to_sound / kUnitsPerMillisecond));
   }
+  std::printf("skipped\t%llu\n", static_cast<unsigned long long>(engine->skipped()));
   return 0;
 }
 

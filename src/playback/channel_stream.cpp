@@ -56,14 +56,22 @@ void ChannelStream::Reset() {
   if (context_) avcodec_flush_buffers(context_.get());
   av_frame_unref(current_.get());
   av_frame_unref(next_.get());
+  ahead_.clear();
   has_current_ = false;
   has_next_ = false;
   draining_ = false;
   finished_ = false;
 }
 
+std::optional<MediaPacket> ChannelStream::NextPinPacket() {
+  if (ahead_.empty()) return splitter_.NextPacket(pin_);
+  MediaPacket packet = std::move(ahead_.front());
+  ahead_.pop_front();
+  return packet;
+}
+
 bool ChannelStream::SendNextPacket() {
-  while (auto packet = splitter_.NextPacket(pin_)) {
+  while (auto packet = NextPinPacket()) {
     if (packet->data.empty() || packet->data.size() > INT_MAX / 2) continue;
     av_packet_unref(packet_.get());
     if (av_new_packet(packet_.get(), static_cast<int>(packet->data.size())) < 0) return false;
@@ -118,6 +126,27 @@ bool ChannelStream::Advance() {
   has_current_ = true;
   has_next_ = false;
   return true;
+}
+
+int ChannelStream::SkipToKeyFrame(int64_t time) {
+  if (!context_) return 0;
+  while (ahead_.size() < kMaxPacketsAhead && (ahead_.empty() || ahead_.back().time <= time)) {
+    std::optional<MediaPacket> packet = splitter_.NextPacket(pin_);
+    if (!packet) break;
+    ahead_.push_back(std::move(*packet));
+  }
+  size_t key = 0;  // the last due key frame's place in ahead_; 0: none, or nothing before it
+  for (size_t i = 1; i < ahead_.size() && ahead_[i].time <= time; ++i) {
+    if (ahead_[i].key && !ahead_[i].data.empty()) key = i;
+  }
+  if (key == 0) return 0;
+  ahead_.erase(ahead_.begin(), ahead_.begin() + static_cast<std::ptrdiff_t>(key));
+  avcodec_flush_buffers(context_.get());
+  av_frame_unref(next_.get());
+  has_next_ = false;
+  draining_ = false;
+  finished_ = false;
+  return static_cast<int>(key);
 }
 
 }  // namespace vantrel

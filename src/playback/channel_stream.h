@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <optional>
 
 #include "playback/av_handles.h"
 #include "playback/media_type.h"
@@ -18,6 +20,10 @@ namespace vantrel {
 
 // Decoder threads per channel; two channels on a two-core machine fill it.
 inline constexpr int kDecoderThreads = 2;
+
+// How many of the pin's packets a catch-up reads ahead at most while it looks for a key frame:
+// several key intervals of any recorder's, and a bound on what a channel holds.
+inline constexpr size_t kMaxPacketsAhead = 256;
 
 class ChannelStream {
  public:
@@ -37,6 +43,11 @@ class ChannelStream {
   int DecodeUpTo(int64_t time);
   // Makes the next picture current, whatever its time; false at the end of the stream.
   bool Advance();
+  // Catching up with a clock that stands at time: when a key frame due by then lies ahead in the
+  // pin, every packet before the last such one (and whatever the decoder holds) is let go, so
+  // that the next picture is that key frame. The pictures let go were due before it and could
+  // only have been passed over. Returns how many packets were let go undecoded (0: nothing).
+  int SkipToKeyFrame(int64_t time);
 
   // The picture the time line stands at; null before the first one.
   const AVFrame* current() const { return has_current_ ? current_.get() : nullptr; }
@@ -47,11 +58,14 @@ class ChannelStream {
   // Fills next_ with the decoder's next picture; false when the stream has no more.
   bool DecodeNext();
   bool SendNextPacket();
+  // The pin's next packet: the ones a catch-up read ahead first.
+  std::optional<MediaPacket> NextPinPacket();
 
   SplitterFilter& splitter_;
   size_t pin_;
   CodecContextHandle context_;
   PacketHandle packet_;
+  std::deque<MediaPacket> ahead_;  // read from the pin by a catch-up, not yet decoded
   FrameHandle current_;
   FrameHandle next_;
   bool has_current_ = false;

@@ -4,8 +4,13 @@
 
 namespace vantrel {
 
-ChannelWorker::ChannelWorker(ChannelStream& stream, VideoSink* sink, SettingsSource settings)
-    : stream_(stream), sink_(sink), settings_(std::move(settings)) {
+ChannelWorker::ChannelWorker(ChannelStream& stream, VideoSink* sink, SettingsSource settings,
+                             ClockSource clock, DecodeHook decoded)
+    : stream_(stream),
+      sink_(sink),
+      settings_(std::move(settings)),
+      clock_(std::move(clock)),
+      decoded_(std::move(decoded)) {
   thread_ = std::thread([this] { Loop(); });
 }
 
@@ -52,6 +57,20 @@ std::optional<QueuedPicture> ChannelWorker::TakeDue(int64_t time, uint64_t* drop
   return due;
 }
 
+uint64_t ChannelWorker::skipped() {
+  std::lock_guard guard(lock_);
+  return skipped_;
+}
+
+void ChannelWorker::CatchUp() {
+  if (!clock_ || stream_.current() == nullptr) return;
+  const std::optional<int64_t> clock = clock_();
+  if (!clock || stream_.current_time() >= *clock) return;
+  const int skipped = stream_.SkipToKeyFrame(*clock);
+  std::lock_guard guard(lock_);
+  skipped_ += static_cast<uint64_t>(skipped);
+}
+
 QueuedPicture ChannelWorker::Decoded(uint64_t serial) {
   QueuedPicture picture;
   picture.serial = serial;
@@ -88,7 +107,9 @@ void ChannelWorker::Loop() {
     const uint64_t serial = serial_;
     busy_ = true;
     guard.unlock();
+    CatchUp();
     const bool decoded = stream_.Advance();
+    if (decoded && decoded_) decoded_();
     std::optional<QueuedPicture> picture;
     if (decoded) picture = Decoded(serial);
     guard.lock();

@@ -3,6 +3,14 @@
 // takes the one that is due. Every picture carries the serial number of the time line it was
 // decoded for; a seek moves to a new serial, so nothing decoded before it is ever shown after it.
 //
+// Catching up: when decoding cannot keep pace with the clock (a fast rate on a loaded machine),
+// the channel would fall further behind with every picture. So before each picture, when the
+// last one decoded is already behind the clock and a key frame due by the clock lies ahead, the
+// worker skips to that key frame (ChannelStream::SkipToKeyFrame). Each picture thus starts
+// decoding less than one key interval behind the clock: a late channel's pictures stay within
+// one key interval (and the time a picture takes to decode) of the clock instead of drifting.
+// A channel that keeps pace decodes ahead of the clock, where nothing is due, and skips nothing.
+//
 // The worker never calls into the user interface: it only reads the window's size.
 #pragma once
 
@@ -41,10 +49,17 @@ struct QueuedPicture {
 class ChannelWorker {
  public:
   using SettingsSource = std::function<DecoderSettings()>;
+  // Where the time line's clock stands; none while the worker must not catch up (catching up
+  // turned off, or a seek on its way).
+  using ClockSource = std::function<std::optional<int64_t>()>;
+  // Called on the worker's thread after each picture it decodes. Tests make decoding slow with
+  // it by moving their hand-moved clock.
+  using DecodeHook = std::function<void()>;
 
   // Starts decoding ahead from where the stream stands. The stream belongs to the worker from
   // now on, except between Hold and Release.
-  ChannelWorker(ChannelStream& stream, VideoSink* sink, SettingsSource settings);
+  ChannelWorker(ChannelStream& stream, VideoSink* sink, SettingsSource settings, ClockSource clock,
+                DecodeHook decoded = nullptr);
   ChannelWorker(const ChannelWorker&) = delete;
   ChannelWorker& operator=(const ChannelWorker&) = delete;
   ~ChannelWorker();
@@ -58,14 +73,20 @@ class ChannelWorker {
   // The newest queued picture due at time; the due ones before it are dropped and counted into
   // dropped. Nothing when no picture is due yet.
   std::optional<QueuedPicture> TakeDue(int64_t time, uint64_t* dropped);
+  // Packets skipped undecoded to catch up.
+  uint64_t skipped();
 
  private:
   void Loop();
+  // On the worker's thread, off lock_: skips to a due key frame when the channel is late.
+  void CatchUp();
   QueuedPicture Decoded(uint64_t serial);
 
   ChannelStream& stream_;
   VideoSink* sink_;
   SettingsSource settings_;
+  ClockSource clock_;
+  DecodeHook decoded_;
   PictureConverter converter_;  // the worker thread's own
 
   std::mutex lock_;
@@ -77,6 +98,7 @@ class ChannelWorker {
   bool busy_ = false;   // the worker is on the stream
   bool ended_ = false;  // the stream has no more pictures on this serial
   bool stopping_ = false;
+  uint64_t skipped_ = 0;
   std::thread thread_;
 };
 

@@ -55,8 +55,9 @@ void PlaybackEngine::StartThreads() {
     for (int k = 0; k < kMaxChannels; ++k) {
       Channel& channel = channels_[k];
       if (!channel.stream || channel.worker) continue;
-      channel.worker = std::make_unique<ChannelWorker>(*channel.stream, layout_.video[k]->sink,
-                                                       [this, k] { return SettingsOf(k); });
+      channel.worker = std::make_unique<ChannelWorker>(
+          *channel.stream, layout_.video[k]->sink, [this, k] { return SettingsOf(k); },
+          [this] { return CatchUpClock(); });
     }
   }
   std::lock_guard guard(lock_);
@@ -175,6 +176,7 @@ uint64_t PlaybackEngine::MoveClock(int64_t position) {
   }
   std::lock_guard guard(lock_);
   clock_.Set(position);
+  pictures_pending_ = true;
   return ++clock_moves_;
 }
 
@@ -190,10 +192,6 @@ bool PlaybackEngine::SetPosition(int64_t position) {
 
 void PlaybackEngine::RequestPosition(int64_t position, SeekPrecision precision) {
   const uint64_t moves = MoveClock(position);
-  {
-    std::lock_guard guard(lock_);
-    pictures_pending_ = true;
-  }
   {
     std::lock_guard guard(seek_lock_);
     pending_seek_ = PendingSeek{position, precision, moves};
@@ -271,6 +269,27 @@ uint64_t PlaybackEngine::presented() const {
 uint64_t PlaybackEngine::dropped() const {
   std::lock_guard decoding(decode_lock_);
   return dropped_;
+}
+
+uint64_t PlaybackEngine::skipped() const {
+  std::lock_guard decoding(decode_lock_);
+  uint64_t skipped = 0;
+  for (const Channel& channel : channels_) {
+    if (channel.worker) skipped += channel.worker->skipped();
+  }
+  return skipped;
+}
+
+void PlaybackEngine::set_catch_up(bool on) {
+  std::lock_guard guard(lock_);
+  catch_up_ = on;
+}
+
+std::optional<int64_t> PlaybackEngine::CatchUpClock() const {
+  std::lock_guard guard(lock_);
+  if (!catch_up_ || pictures_pending_) return std::nullopt;
+  bool from_sound = false;
+  return PositionLocked(&from_sound);
 }
 
 DecoderSettings PlaybackEngine::SettingsOf(int index) const {

@@ -15,6 +15,8 @@
 // Clock: while sound plays, the sound device's count of played frames is the clock (the
 // pictures follow the sound, never the other way round); without a sound device, or once the
 // sound has run out, a monotonic clock scaled by the rate carries on from where it stood.
+// A channel whose decoding falls behind that clock skips to its next due key frame (see
+// ChannelWorker) rather than drifting further behind.
 #pragma once
 
 #include <array>
@@ -103,6 +105,11 @@ class PlaybackEngine {
   // Pictures presented, and pictures decoded but passed over because the clock was ahead.
   uint64_t presented() const;
   uint64_t dropped() const;
+  // Packets the channels skipped undecoded to catch up with the clock.
+  uint64_t skipped() const;
+  // On by default; off, a late channel decodes every picture however far behind it falls (to
+  // measure what catching up saves).
+  void set_catch_up(bool on);
   int64_t Position() const;
   int64_t Duration() const;
   // Whether the recording's sound plays (and drives the clock while it lasts).
@@ -138,13 +145,16 @@ class PlaybackEngine {
     uint64_t moves = 0;  // clock_moves_ once the clock stood at the place
   };
 
-  // Moves the clock and empties the sound out for a seek; the sound stays held until
-  // SeekPictures has moved the splitter. Returns the seek's clock_moves_.
+  // Moves the clock and empties the sound out for a seek; the sound stays held, and the pictures
+  // pending, until SeekPictures has moved the splitter. Returns the seek's clock_moves_.
   uint64_t MoveClock(int64_t position);
   // Moves the splitter and shows each channel's picture of the place, unless a newer seek came
   // since (moves); then releases the workers and the sound.
   void SeekPictures(const PendingSeek& seek);
   void SeekLoop();
+  // The clock for the workers to catch up with; none while catching up is off or a seek's
+  // pictures are on their way (the clock then stands at a place the workers are not at yet).
+  std::optional<int64_t> CatchUpClock() const;
   bool HasChannel(int channel) const;
   DecoderSettings SettingsOf(int index) const;
   void StartThreads();
@@ -172,6 +182,7 @@ class PlaybackEngine {
   int32_t balance_ = 0;
   std::array<DecoderSettings, kMaxChannels> settings_;
   bool stopping_ = false;
+  bool catch_up_ = true;
   std::condition_variable wake_;  // with lock_: the playback thread waits for Run or the end
   std::thread player_;
   bool pictures_pending_ = false;  // a requested seek's pictures are not shown yet (lock_)
