@@ -15,6 +15,8 @@
 #include "playback/graph_components.h"
 #include "playback/media_graph.h"
 #include "playback/null_video_sink.h"
+#include "playback_commands_stub.h"
+#include "recorded_messages.h"
 #include "sim/recording_description.h"
 #include "sim/recording_writer.h"
 #include "temp_dir.h"
@@ -26,15 +28,10 @@ namespace fs = std::filesystem;
 
 constexpr int kFps = 10;
 
-class FakePlayback : public PlaybackCommands {
+class FakePlayback : public test::PlaybackCommandsStub {
  public:
   bool Loading() const override { return loading; }
   PlaybackState State() const override { return state; }
-  void Command(int) override {}
-  void SliderMoved(int, int) override {}
-  void SeekSliderReleased(int) override {}
-  void DelayedOpen(int) override {}
-  void StartLoader(int) override {}
   void PausePlayback() override {
     ++pauses;
     state = PlaybackState::kPaused;
@@ -43,21 +40,11 @@ class FakePlayback : public PlaybackCommands {
     ++resumes;
     state = PlaybackState::kRunning;
   }
-  void StopPlayback(bool) override {}
-  void CloseRecording() override {}
-  void LayoutChanged() override {}
-  void Shutdown() override {}
 
   bool loading = false;
   PlaybackState state = PlaybackState::kPaused;
   int pauses = 0;
   int resumes = 0;
-};
-
-class RecordedMessages : public UserMessages {
- public:
-  void Show(const std::string& text) override { texts.push_back(text); }
-  std::vector<std::string> texts;
 };
 
 sim::RecordingDescription Recording(int channels) {
@@ -109,7 +96,7 @@ class SnapshotCaptureTest : public ::testing::Test {
   GraphPictures pictures_{&graph_};
   FakePlayback playback_;
   ViewerOptions options_;
-  RecordedMessages messages_;
+  test::RecordedMessages messages_;
   tools::LocalTime moment_{2014, 3, 5, 9, 7, 2, 45};
   bool answer_ = false;
   std::vector<std::string> questions_;
@@ -207,7 +194,7 @@ TEST_F(SnapshotCaptureTest, ADeletedSaveFolderIsReplacedAndWrittenToTheOptionFil
   ViewerOptions read;
   ASSERT_TRUE(ReadOptions(dir_.File("config/option.ini"), read));
   EXPECT_EQ(read.save_folder, dir_.File("CAM_CAPTURE"));
-  EXPECT_TRUE(messages_.texts.empty());
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(SnapshotCaptureTest, NothingHappensWhileLoadingStoppedOrWithoutAPicture) {

@@ -9,6 +9,8 @@
 #include "app/language.h"
 #include "catalogue/card_access.h"
 #include "platform/volume_provider_simulated.h"
+#include "playback_commands_stub.h"
+#include "recorded_messages.h"
 #include "temp_dir.h"
 #include "ui/main/file_load_dialog.h"
 #include "ui/main/source_loading.h"
@@ -21,23 +23,16 @@ namespace fs = std::filesystem;
 
 constexpr LoadTimings kFast{20, 30};
 
-class RecordingPlayback : public PlaybackCommands {
+class RecordingPlayback : public test::PlaybackCommandsStub {
  public:
   bool Loading() const override { return loading; }
   PlaybackState State() const override { return state; }
-  void Command(int) override {}
-  void SliderMoved(int, int) override {}
-  void SeekSliderReleased(int) override {}
-  void DelayedOpen(int) override {}
   void StartLoader(int row) override { calls.push_back("start " + std::to_string(row)); }
   void PausePlayback() override { calls.push_back("pause"); }
-  void ResumePlayback() override {}
   void StopPlayback(bool reset_view) override {
     calls.push_back(reset_view ? "stop reset" : "stop");
   }
   void CloseRecording() override { calls.push_back("close"); }
-  void LayoutChanged() override {}
-  void Shutdown() override {}
 
   bool loading = false;
   PlaybackState state = PlaybackState::kNone;
@@ -48,12 +43,6 @@ class RecordingButtons : public FilterButtons {
  public:
   void ShowPressed(ListFilter pressed) override { this->pressed.push_back(pressed); }
   std::vector<ListFilter> pressed;
-};
-
-class RecordingMessages : public UserMessages {
- public:
-  void Show(const std::string& text) override { shown.push_back(text); }
-  std::vector<std::string> shown;
 };
 
 // The main window as loading sees it, language 0 (English).
@@ -80,7 +69,7 @@ class FakeHost : public SourceLoadingHost {
   RecordingButtons buttons;
   FilterEnableFlags flags{};
   RecordingPlayback playback;
-  RecordingMessages messages;
+  test::RecordedMessages messages;
 };
 
 using Calls = std::vector<std::string>;
