@@ -1,0 +1,39 @@
+#!/bin/sh
+# CPU time of the viewer's window playing a two-channel recording (front 1920x1080, rear
+# 1280x720, 30 fps, AAC sound) at normal speed beside ffmpeg doing the comparable work in real
+# time: `ffmpeg -re` decoding both video streams and scaling each to 640x360 BGRA (bilinear, as
+# the viewer scales). Both run for the same seconds, one after the other; the window runs under
+# Xvfb (its own display unless DISPLAY is set), so painting goes through an X server. Prints the
+# machine's load, both CPU figures (user and system seconds) and their ratio.
+# usage: bench/window_play_cpu_bench.sh [BUILD] [SECONDS]
+set -eu
+build=${1:-build}
+seconds=${2:-30}
+data="$build/bench-data"
+mkdir -p "$data"
+file="$data/two-channel-aac-60s.avi"
+if [ ! -f "$file" ]; then
+  "$build/bin/dashcam-sim" recording "$file.tmp" --channels 2 --seconds 60 \
+    --front 1920x1080 --rear 1280x720 --fps 30 --audio aac >/dev/null
+  mv "$file.tmp" "$file"
+fi
+echo "load	$(cut -d' ' -f1-3 /proc/loadavg)"
+
+if [ -n "${DISPLAY:-}" ]; then
+  "$build/bin/window_play_cpu" "$file" "$seconds" >"$data/window.out"
+else
+  xvfb-run -a -s "-screen 0 1920x1080x24" \
+    "$build/bin/window_play_cpu" "$file" "$seconds" >"$data/window.out"
+fi
+sed 's/^/viewer\t/' "$data/window.out"
+viewer=$(sed -n 's/^cpu_s\t//p' "$data/window.out")
+
+# -t stops ffmpeg after the same seconds of the recording, which -re plays in real time.
+/usr/bin/time -f "%U %S" -o "$data/ffmpeg.time" ffmpeg -v error -re -i "$file" -t "$seconds" \
+  -filter_complex \
+  "[0:v:0]scale=640:360:flags=bilinear,format=bgra[a];[0:v:1]scale=640:360:flags=bilinear,format=bgra[b]" \
+  -map "[a]" -map "[b]" -f null -
+ffmpeg=$(awk '{ printf "%.2f", $1 + $2 }' "$data/ffmpeg.time")
+echo "ffmpeg	seconds	$seconds"
+echo "ffmpeg	cpu_s	$ffmpeg"
+echo "ratio	$(echo "scale=2; $viewer / $ffmpeg" | bc)"
