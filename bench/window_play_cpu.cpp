@@ -1,8 +1,9 @@
 // The CPU time the viewer's window spends playing a recording at normal speed. The main window
-// opens the recording and, once it plays, the process's CPU seconds (user and system, every
-// thread) are counted over the given wall-clock seconds. Prints the window's and the shown
+// opens the recording and, once it plays, shows the front channel (as it opens) or both (all),
+// then the process's CPU seconds (user and system, every thread) are counted over the given
+// wall-clock seconds. Prints the window's and the shown
 // surfaces' sizes, the seconds, the surfaces' paints and the CPU seconds, tab-separated.
-// usage: window_play_cpu RECORDING SECONDS [WIDTH HEIGHT]
+// usage: window_play_cpu RECORDING SECONDS front|all
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -12,8 +13,10 @@
 #include <QElapsedTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/volume_provider_simulated.h"
+#include "playback/video_placement.h"
 #include "playback/widgets/rb_screen_ctrl.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/rb_slider_ctrl.h"
@@ -57,20 +60,19 @@ class PaintCounter : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3 && argc != 5) {
-    std::fprintf(stderr, "usage: window_play_cpu RECORDING SECONDS [WIDTH HEIGHT]\n");
+  const std::string_view channels = argc == 4 ? argv[3] : "";
+  if (argc != 4 || (channels != "front" && channels != "all")) {
+    std::fprintf(stderr, "usage: window_play_cpu RECORDING SECONDS front|all\n");
     return 2;
   }
   const int seconds = std::atoi(argv[2]);
-  const int width = argc == 5 ? std::atoi(argv[3]) : 1280;
-  const int height = argc == 5 ? std::atoi(argv[4]) : 800;
   using namespace vantrel;
   platform::SimulatedVolumeProvider volumes;
   ui::PlaybackSetup setup;
   setup.use_sound_card = false;
   ui::CRecboxViewerDlg window(ViewerOptions{}, volumes, setup, ui::LoadTimings{10, 20},
                               [](QWidget*, int) { return std::nullopt; });
-  window.resize(width, height);
+  window.resize(1280, 800);
   window.show();
   window.OpenPaths({QString::fromLocal8Bit(argv[1])});
   if (!RunUntil(
@@ -82,6 +84,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "the recording did not start playing\n");
     return 1;
   }
+  if (channels == "all") window.controller().ApplyChannelMode(kAllMode);
   PaintCounter counter;
   window.Surface(1)->installEventFilter(&counter);
   window.Surface(2)->installEventFilter(&counter);
