@@ -5,7 +5,8 @@
 # both video streams and scaling each to 640x360 BGRA (bilinear, as the viewer scales). Each
 # runs for the same seconds, one after the other; the window runs under Xvfb (its own display
 # unless DISPLAY is set), so painting goes through an X server. Prints the machine's load, the
-# CPU figures (user and system seconds) and the viewer's ratios to ffmpeg's.
+# CPU figures (user and system seconds) and the viewer's ratios to ffmpeg's; then ffmpeg again
+# scaling to the size of the viewer's surfaces with both channels shown, and that ratio.
 # usage: bench/window_play_cpu_bench.sh [BUILD] [SECONDS]
 set -eu
 build=${1:-build}
@@ -33,14 +34,26 @@ window front
 window all
 
 # -t stops ffmpeg after the same seconds of the recording, which -re plays in real time.
-/usr/bin/time -f "%U %S" -o "$data/ffmpeg.time" ffmpeg -v error -re -i "$file" -t "$seconds" \
-  -filter_complex \
-  "[0:v:0]scale=640:360:flags=bilinear,format=bgra[a];[0:v:1]scale=640:360:flags=bilinear,format=bgra[b]" \
-  -map "[a]" -map "[b]" -f null -
-ffmpeg=$(awk '{ printf "%.2f", $1 + $2 }' "$data/ffmpeg.time")
+ffmpeg_cpu() {  # WIDTH:HEIGHT; prints user and system seconds
+  /usr/bin/time -f "%U %S" -o "$data/ffmpeg.time" ffmpeg -v error -re -i "$file" -t "$seconds" \
+    -filter_complex \
+    "[0:v:0]scale=$1:flags=bilinear,format=bgra[a];[0:v:1]scale=$1:flags=bilinear,format=bgra[b]" \
+    -map "[a]" -map "[b]" -f null -
+  awk '{ printf "%.2f", $1 + $2 }' "$data/ffmpeg.time"
+}
+ratio() {  # VIEWER_OUTPUT FFMPEG_SECONDS
+  viewer=$(sed -n 's/^cpu_s\t//p' "$1")
+  echo "scale=2; $viewer / $2" | bc
+}
+ffmpeg=$(ffmpeg_cpu 640:360)
 echo "ffmpeg	seconds	$seconds"
 echo "ffmpeg	cpu_s	$ffmpeg"
 for channels in front all; do
-  viewer=$(sed -n 's/^cpu_s\t//p' "$data/window-$channels.out")
-  echo "ratio-$channels	$(echo "scale=2; $viewer / $ffmpeg" | bc)"
+  echo "ratio-$channels	$(ratio "$data/window-$channels.out" "$ffmpeg")"
 done
+# The same at the size of the viewer's two surfaces: swscale's cost depends on the size (an odd
+# width takes a slower path), so this is the like-for-like figure for both channels shown.
+size=$(sed -n 's/^surface_1\t\([0-9]*\)x\([0-9]*\)$/\1:\2/p' "$data/window-all.out")
+ffmpeg_surface=$(ffmpeg_cpu "$size")
+echo "ffmpeg-$size	cpu_s	$ffmpeg_surface"
+echo "ratio-all-$size	$(ratio "$data/window-all.out" "$ffmpeg_surface")"
