@@ -7,10 +7,10 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
-#include <QElapsedTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>

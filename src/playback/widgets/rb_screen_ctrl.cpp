@@ -69,8 +69,8 @@ void CRbScreenCtrl::Present(const SinkPicture& picture) {
   if (!picture_.isNull()) {
     const size_t row_bytes = static_cast<size_t>(picture.width) * 4;
     for (int y = 0; y < picture.height; ++y) {
-      std::memcpy(picture_.scanLine(y),
-                  picture.pixels + static_cast<ptrdiff_t>(y) * picture.stride, row_bytes);
+      std::memcpy(picture_.scanLine(y), picture.pixels + static_cast<ptrdiff_t>(y) * picture.stride,
+                  row_bytes);
     }
   }
   if (repaint_asked_) return;
