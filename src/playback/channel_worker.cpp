@@ -71,6 +71,12 @@ void ChannelWorker::CatchUp() {
   skipped_ += static_cast<uint64_t>(skipped);
 }
 
+void ChannelWorker::Recycle(std::vector<uint8_t> pixels) {
+  if (pixels.capacity() == 0) return;
+  std::lock_guard guard(lock_);
+  if (spare_pixels_.size() < kDecodeAheadPictures) spare_pixels_.push_back(std::move(pixels));
+}
+
 QueuedPicture ChannelWorker::Decoded(uint64_t serial) {
   QueuedPicture picture;
   picture.serial = serial;
@@ -85,6 +91,13 @@ QueuedPicture ChannelWorker::Decoded(uint64_t serial) {
   if (rect.width <= 0 || rect.height <= 0 || rect.width > kMaxPictureSide ||
       rect.height > kMaxPictureSide) {
     return picture;
+  }
+  {
+    std::lock_guard guard(lock_);
+    if (!spare_pixels_.empty()) {
+      picture.pixels = std::move(spare_pixels_.back());
+      spare_pixels_.pop_back();
+    }
   }
   picture.pixels.resize(static_cast<size_t>(rect.width) * 4 * rect.height);
   if (converter_.Convert(*picture.frame, picture.settings, rect.width, rect.height,

@@ -75,6 +75,9 @@ class ChannelWorker {
   std::optional<QueuedPicture> TakeDue(int64_t time, uint64_t* dropped);
   // Packets skipped undecoded to catch up.
   uint64_t skipped();
+  // Takes back the pixels of a picture that is shown no longer: a later picture is converted into
+  // them rather than into memory allocated and cleared afresh for every picture.
+  void Recycle(std::vector<uint8_t> pixels);
 
  private:
   void Loop();
@@ -93,6 +96,7 @@ class ChannelWorker {
   std::condition_variable wake_;  // the worker waits for room, a release or the end
   std::condition_variable idle_;  // Hold waits for the worker to leave the stream
   std::deque<QueuedPicture> queue_;
+  std::vector<std::vector<uint8_t>> spare_pixels_;  // at most kDecodeAheadPictures
   uint64_t serial_ = 0;
   bool held_ = false;
   bool busy_ = false;   // the worker is on the stream

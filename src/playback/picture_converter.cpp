@@ -39,10 +39,13 @@ bool PictureConverter::Convert(const AVFrame& frame, const DecoderSettings& sett
     return false;
   }
   const auto format = static_cast<AVPixelFormat>(frame.format);
-  scale_.reset(sws_getCachedContext(scale_.release(), frame.width, frame.height, format, width,
-                                    height, AV_PIX_FMT_BGRA, kScaleFlags, nullptr, nullptr,
-                                    nullptr));
-  if (!scale_) return false;
+  const ScaleShape shape{frame.width, frame.height, frame.format, width, height};
+  if (!scale_ || !(shape == shape_)) {
+    scale_.reset(sws_getContext(frame.width, frame.height, format, width, height, AV_PIX_FMT_BGRA,
+                                kScaleFlags, nullptr, nullptr, nullptr));
+    if (!scale_) return false;
+    shape_ = shape;
+  }
 
   std::array<const uint8_t*, 4> planes = {frame.data[0], frame.data[1], frame.data[2],
                                           frame.data[3]};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "playback/graph_codes.h"
 #include "playback/volume_level.h"
@@ -321,7 +322,7 @@ void PlaybackEngine::ShowQueuedLocked(int index, QueuedPicture picture) {
   }
   channel.shown_frame = std::move(picture.frame);
   channel.shown_time = picture.time;
-  channel.shown = std::move(picture.pixels);
+  channel.worker->Recycle(std::exchange(channel.shown, std::move(picture.pixels)));
   const int stride = rect.width * 4;
   sink->Present(SinkPicture{channel.shown.data(), rect.width, rect.height, stride, picture.time});
   ++presented_;

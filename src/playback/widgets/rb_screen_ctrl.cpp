@@ -63,13 +63,15 @@ void CRbScreenCtrl::Present(const SinkPicture& picture) {
   // Write into the buffer in place unless a paint still holds it or the size changed.
   if (picture_.width() != picture.width || picture_.height() != picture.height ||
       !picture_.isDetached()) {
+    // Out of memory: keep no picture rather than fail later.
     picture_ = QImage(picture.width, picture.height, QImage::Format_RGB32);
-    if (picture_.isNull()) return;  // out of memory: keep no picture rather than fail later
   }
-  const size_t row_bytes = static_cast<size_t>(picture.width) * 4;
-  for (int y = 0; y < picture.height; ++y) {
-    std::memcpy(picture_.scanLine(y), picture.pixels + static_cast<ptrdiff_t>(y) * picture.stride,
-                row_bytes);
+  if (!picture_.isNull()) {
+    const size_t row_bytes = static_cast<size_t>(picture.width) * 4;
+    for (int y = 0; y < picture.height; ++y) {
+      std::memcpy(picture_.scanLine(y), picture.pixels + static_cast<ptrdiff_t>(y) * picture.stride,
+                  row_bytes);
+    }
   }
   if (repaint_asked_) return;
   repaint_asked_ = true;
@@ -78,10 +80,15 @@ void CRbScreenCtrl::Present(const SinkPicture& picture) {
   QMetaObject::invokeMethod(
       this,
       [this] {
+        bool covered = false;
         {
           std::lock_guard relock(picture_mutex_);
           repaint_asked_ = false;
+          covered = !picture_.isNull();
         }
+        // A picture covers the whole surface, so the window behind it is not painted again for
+        // every new one; without a picture the window's background shows through.
+        setAttribute(Qt::WA_OpaquePaintEvent, covered);
         update();
       },
       Qt::QueuedConnection);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QStringList>
@@ -265,6 +266,10 @@ class CRecboxViewerDlg : public QDialog, public SourceLoadingHost {
   int volume_listener_ = 0;
 
   MainLayout layout_;
+  // The background last painted and whether a surface was shown on it; drawn again only when
+  // the layout, the size or that changes, not on every repaint of a control over it.
+  QPixmap background_;
+  bool background_surface_shown_ = false;
   int layout_mode_ = kFullLayout;
   MapPlacement map_placement_ = MapPlacement::kDocked;
   MapBlockState map_state_ = MapBlockState::kNoData;

@@ -209,6 +209,7 @@ void CRecboxViewerDlg::ApplyLayout() {
   layout_ = ComputeLayout(
       {layout_mode_, width(), height(), map_placement_ == MapPlacement::kDocked, map_state_});
   setProperty("layoutMode", layout_.mode);
+  background_ = QPixmap();
   for (const Placement& placement : layout_.placements) {
     QWidget* widget = PlacedWidget(placement.control);
     if (!widget) continue;

@@ -15,8 +15,13 @@ namespace vantrel::ui {
 
 void CRecboxViewerDlg::paintEvent(QPaintEvent*) {
   const bool surface_shown = !surfaces_[0]->isHidden() || !surfaces_[1]->isHidden();
+  if (background_.isNull() || background_.size() != size() ||
+      background_surface_shown_ != surface_shown) {
+    background_ = RenderBackground(layout_, size(), surface_shown);
+    background_surface_shown_ = surface_shown;
+  }
   QPainter painter(this);
-  painter.drawPixmap(0, 0, RenderBackground(layout_, size(), surface_shown));
+  painter.drawPixmap(0, 0, background_);
 }
 
 void CRecboxViewerDlg::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QString>
+#include <mutex>
+#include <unordered_map>
 
 #include "ui/skin/skin_image_ids.h"
 
@@ -33,15 +35,25 @@ SkinImageKind SkinImageOf(int id) {
 }
 
 QImage LoadSkinImage(int id) {
+  // The images are compiled in and never change: each is read once and shared from then on, as
+  // the controls paint them on every repaint.
+  static std::mutex lock;
+  static std::unordered_map<int, QImage> loaded;
+  std::lock_guard guard(lock);
+  if (const auto found = loaded.find(id); found != loaded.end()) return found->second;
+  QImage image;
   switch (SkinImageOf(id)) {
     case SkinImageKind::kBitmap:
-      return QImage(BitmapPath(id));
+      image = QImage(BitmapPath(id));
+      break;
     case SkinImageKind::kPng:
-      return QImage(PngPath(id));
+      image = QImage(PngPath(id));
+      break;
     case SkinImageKind::kNone:
       break;
   }
-  return {};
+  loaded.emplace(id, image);
+  return image;
 }
 
 void DrawSkinBitmap(QPainter& painter, int id, int x, int y, int w, int h, bool transparent,

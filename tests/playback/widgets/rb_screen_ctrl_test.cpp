@@ -1,6 +1,7 @@
 // The video surface as the engine and the user meet it: pictures presented from other threads
-// reach the screen filling the surface, the size the engine reads follows the window, and a
-// right click asks for the playback menu only in a language that has one.
+// reach the screen filling the surface without repainting the window behind, the size the engine
+// reads follows the window, and a right click asks for the playback menu only in a language that
+// has one.
 #include <QImage>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -56,15 +57,17 @@ bool IsSolid(const QImage& image, QColor colour) {
   return true;
 }
 
-// The main window stand-in: counts right clicks that get past a surface.
+// The main window stand-in: counts right clicks that get past a surface and its own paints.
 class ParentWindow : public QWidget {
  public:
   int right_presses = 0;
+  int paints = 0;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::RightButton) ++right_presses;
   }
+  void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
 }  // namespace
@@ -139,6 +142,33 @@ class RbScreenCtrlTest : public QObject {
     for (const SinkPicture& broken : {no_pixels, short_rows, huge}) surface.Present(broken);
     QCOMPARE(surface.TakePicture().size(), QSize(160, 90));
     QVERIFY(IsSolid(surface.TakePicture(), QColor(10, 40, 220)));
+  }
+
+  void APictureCoversTheSurfaceSoTheWindowBehindIsNotRepaintedForEach() {
+    ParentWindow window;
+    window.resize(800, 600);
+    CRbScreenCtrl surface(kFrontSurfaceId, &window);
+    surface.setGeometry(100, 50, 320, 180);
+    surface.show();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Before its first picture the window's background shows through the surface.
+    const int before = window.paints;
+    surface.update();
+    QCoreApplication::processEvents();
+    QVERIFY(window.paints > before);
+
+    const SolidPicture red(320, 180, QColor(200, 30, 10));
+    const SolidPicture green(320, 180, QColor(0, 255, 0));
+    surface.Present(red.View());
+    QCoreApplication::processEvents();
+    const int after_first = window.paints;
+    for (int i = 0; i < 5; ++i) {
+      surface.Present((i % 2 == 0 ? green : red).View());
+      QCoreApplication::processEvents();
+    }
+    QCOMPARE(window.paints, after_first);
+    QVERIFY(IsSolid(surface.grab().toImage(), QColor(0, 255, 0)));
   }
 
   void TwoGraphsPresentingAtOnceAndDestructionWithARepaintPending() {

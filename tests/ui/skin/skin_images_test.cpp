@@ -144,6 +144,12 @@ class SkinImagesTest : public QObject {
     }
   }
 
+  void AnImageIsReadOnceAndSharedByEveryPaint() {
+    QCOMPARE(LoadSkinImage(kSeekTrackImage).cacheKey(), LoadSkinImage(kSeekTrackImage).cacheKey());
+    QCOMPARE(LoadSkinImage(kOpenImages.normal).cacheKey(),
+             LoadSkinImage(kOpenImages.normal).cacheKey());
+  }
+
   void BlitCutsTheRegionAndMissingImagesDrawNothing() {
     const QImage track = LoadSkinImage(kSeekTrackImage).convertToFormat(QImage::Format_RGB32);
     QImage canvas(20, 19, QImage::Format_RGB32);
