@@ -18,12 +18,7 @@ loops=${4:-$(nproc)}
 bin="$build/bin"
 data="$build/bench-data"
 mkdir -p "$data"
-file="$data/two-channel-aac-60s.avi"
-if [ ! -f "$file" ]; then
-  "$bin/dashcam-sim" recording "$file.tmp" --channels 2 --seconds 60 \
-    --front 1920x1080 --rear 1280x720 --fps 30 --audio aac >/dev/null
-  mv "$file.tmp" "$file"
-fi
+file=$(sh "$(dirname "$0")/two_channel_recording.sh" "$build")
 
 busy=""
 stop_busy() {

@@ -13,12 +13,7 @@ seconds=${2:-60}
 bin="$build/bin"
 data="$build/bench-data"
 mkdir -p "$data"
-file="$data/two-channel-aac-${seconds}s.avi"
-if [ ! -f "$file" ]; then
-  "$bin/dashcam-sim" recording "$file.tmp" --channels 2 --seconds "$seconds" \
-    --front 1920x1080 --rear 1280x720 --fps 30 --audio aac >/dev/null
-  mv "$file.tmp" "$file"
-fi
+file=$(sh "$(dirname "$0")/two_channel_recording.sh" "$build" "$seconds")
 
 echo "load	$(cut -d' ' -f1-3 /proc/loadavg)"
 play() {  # label, options...

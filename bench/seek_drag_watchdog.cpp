@@ -8,7 +8,6 @@
 // time between two firings are noted too. Prints these, the steps, the position reached and the
 // CPU seconds the process used (user and system), tab-separated.
 // usage: seek_drag_watchdog RECORDING
-#include <sys/resource.h>
 #include <time.h>
 
 #include <QApplication>
@@ -18,7 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/volume_provider_simulated.h"
+#include "playing_window.h"
 #include "ui/main/main_window.h"
 #include "ui/skin/rb_slider_ctrl.h"
 
@@ -33,13 +32,6 @@ double ThreadCpuMs() {
   timespec now{};
   ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
   return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double CpuSeconds() {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 void PostMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButton button,
@@ -89,24 +81,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   using namespace vantrel;
-  platform::SimulatedVolumeProvider volumes;
-  ui::PlaybackSetup setup;
-  setup.use_sound_card = false;
-  ui::CRecboxViewerDlg window(ViewerOptions{}, volumes, setup, ui::LoadTimings{10, 20},
-                              [](QWidget*, int) { return std::nullopt; });
-  window.resize(1280, 800);
-  window.show();
-  window.OpenPaths({QString::fromLocal8Bit(argv[1])});
-  // Playing, and the tick has given the seek slider the recording's length.
-  if (!RunUntil(
-          [&] {
-            return window.controller().State() == PlaybackState::kRunning &&
-                   window.SeekSlider()->maximum() > 1000;
-          },
-          60000)) {
-    std::fprintf(stderr, "the recording did not start playing\n");
-    return 1;
-  }
+  bench::PlayingWindow playing;
+  if (!playing.Open(QString::fromLocal8Bit(argv[1]))) return 1;
+  ui::CRecboxViewerDlg& window = playing.window;
   window.controller().PausePlayback();
 
   QElapsedTimer since_fire;
@@ -138,7 +115,7 @@ int main(int argc, char** argv) {
     }
     ++step;
   });
-  const double cpu_before = CpuSeconds();
+  const double cpu_before = bench::ProcessCpuSeconds();
   since_fire.start();
   watchdog.start(kWatchdogMs);
   drag.start(kStepMs);
@@ -152,7 +129,7 @@ int main(int argc, char** argv) {
       "longest_stall_ms\t%lld\nlongest_mouse_event_ms\t%.1f\nlongest_stall_cpu_ms\t%.1f\n"
       "steps\t%d\nposition_ms\t%d\ncpu_s\t%.2f\n",
       static_cast<long long>(longest_late), app.longest_mouse_ms, longest_cpu_ms, kSteps,
-      window.controller().graph()->PositionMs(), CpuSeconds() - cpu_before);
+      window.controller().graph()->PositionMs(), bench::ProcessCpuSeconds() - cpu_before);
   window.controller().Shutdown();
   return 0;
 }

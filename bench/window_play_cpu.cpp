@@ -4,47 +4,18 @@
 // wall-clock seconds. Prints the window's and the shown
 // surfaces' sizes, the seconds, the surfaces' paints and the CPU seconds, tab-separated.
 // usage: window_play_cpu RECORDING SECONDS front|all
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QEventLoop>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/volume_provider_simulated.h"
 #include "playback/video_placement.h"
 #include "playback/widgets/rb_screen_ctrl.h"
-#include "ui/main/main_window.h"
-#include "ui/skin/rb_slider_ctrl.h"
+#include "playing_window.h"
 
 namespace {
-
-double CpuSeconds() {
-  rusage usage{};
-  ::getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Runs the event loop, idle between events, until done() (looked at every 50 ms) or the time is
-// up; false when the time ran out.
-template <typename Done>
-bool RunUntil(Done done, int timeout_ms) {
-  QElapsedTimer clock;
-  clock.start();
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (done() || clock.elapsed() > timeout_ms) loop.quit();
-  });
-  poll.start(50);
-  if (!done()) loop.exec();
-  return done();
-}
 
 // Counts the paints of the widgets it watches.
 class PaintCounter : public QObject {
@@ -67,32 +38,18 @@ int main(int argc, char** argv) {
   }
   const int seconds = std::atoi(argv[2]);
   using namespace vantrel;
-  platform::SimulatedVolumeProvider volumes;
-  ui::PlaybackSetup setup;
-  setup.use_sound_card = false;
-  ui::CRecboxViewerDlg window(ViewerOptions{}, volumes, setup, ui::LoadTimings{10, 20},
-                              [](QWidget*, int) { return std::nullopt; });
-  window.resize(1280, 800);
-  window.show();
-  window.OpenPaths({QString::fromLocal8Bit(argv[1])});
-  if (!RunUntil(
-          [&] {
-            return window.controller().State() == PlaybackState::kRunning &&
-                   window.SeekSlider()->maximum() > 1000;
-          },
-          60000)) {
-    std::fprintf(stderr, "the recording did not start playing\n");
-    return 1;
-  }
+  bench::PlayingWindow playing;
+  if (!playing.Open(QString::fromLocal8Bit(argv[1]))) return 1;
+  ui::CRecboxViewerDlg& window = playing.window;
   if (channels == "all") window.controller().ApplyChannelMode(kAllMode);
   PaintCounter counter;
   window.Surface(1)->installEventFilter(&counter);
   window.Surface(2)->installEventFilter(&counter);
-  const double cpu_before = CpuSeconds();
+  const double cpu_before = bench::ProcessCpuSeconds();
   QElapsedTimer clock;
   clock.start();
-  RunUntil([&] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000);
-  const double cpu = CpuSeconds() - cpu_before;
+  bench::RunEventLoopUntil([&] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000);
+  const double cpu = bench::ProcessCpuSeconds() - cpu_before;
   std::printf("window\t%dx%d\n", window.width(), window.height());
   for (int channel = 1; channel <= 2; ++channel) {
     const ui::CRbScreenCtrl* surface = window.Surface(channel);

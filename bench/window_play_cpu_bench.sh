@@ -13,12 +13,7 @@ build=${1:-build}
 seconds=${2:-30}
 data="$build/bench-data"
 mkdir -p "$data"
-file="$data/two-channel-aac-60s.avi"
-if [ ! -f "$file" ]; then
-  "$build/bin/dashcam-sim" recording "$file.tmp" --channels 2 --seconds 60 \
-    --front 1920x1080 --rear 1280x720 --fps 30 --audio aac >/dev/null
-  mv "$file.tmp" "$file"
-fi
+file=$(sh "$(dirname "$0")/two_channel_recording.sh" "$build")
 echo "load	$(cut -d' ' -f1-3 /proc/loadavg)"
 
 window() {  # front|all
