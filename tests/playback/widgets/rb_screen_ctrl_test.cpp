@@ -70,6 +70,15 @@ class ParentWindow : public QWidget {
   void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
+// Shows an 800 x 600 window with surface placed in it at geometry; false when it never showed.
+bool ShowIn(QWidget& window, QWidget& surface, const QRect& geometry) {
+  window.resize(800, 600);
+  surface.setGeometry(geometry);
+  surface.show();
+  window.show();
+  return QTest::qWaitForWindowExposed(&window);
+}
+
 }  // namespace
 
 class RbScreenCtrlTest : public QObject {
@@ -109,12 +118,8 @@ class RbScreenCtrlTest : public QObject {
 
   void PictureFromAnotherThreadFillsTheSurface() {
     QWidget window;
-    window.resize(800, 600);
     CRbScreenCtrl surface(kFrontSurfaceId, &window);
-    surface.setGeometry(0, 0, 320, 180);
-    surface.show();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowIn(window, surface, {0, 0, 320, 180}));
     QVERIFY(surface.TakePicture().isNull());
 
     const SinkRect rect = surface.ClientRect();
@@ -146,12 +151,8 @@ class RbScreenCtrlTest : public QObject {
 
   void APictureCoversTheSurfaceSoTheWindowBehindIsNotRepaintedForEach() {
     ParentWindow window;
-    window.resize(800, 600);
     CRbScreenCtrl surface(kFrontSurfaceId, &window);
-    surface.setGeometry(100, 50, 320, 180);
-    surface.show();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowIn(window, surface, {100, 50, 320, 180}));
     // Before its first picture the window's background shows through the surface.
     const int before = window.paints;
     surface.update();
@@ -173,12 +174,8 @@ class RbScreenCtrlTest : public QObject {
 
   void TwoGraphsPresentingAtOnceAndDestructionWithARepaintPending() {
     QWidget window;
-    window.resize(800, 600);
     auto surface = std::make_unique<CRbScreenCtrl>(kRearSurfaceId, &window);
-    surface->setGeometry(0, 0, 64, 36);
-    surface->show();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowIn(window, *surface, {0, 0, 64, 36}));
 
     // One graph winding down at the old size while the new one presents at the current size.
     const SolidPicture old_graph(48, 27, QColor(0, 255, 0));
@@ -211,12 +208,8 @@ class RbScreenCtrlTest : public QObject {
 
   void RightClickAsksForTheMenuOnlyInALanguageWithOne() {
     ParentWindow window;
-    window.resize(800, 600);
     CRbScreenCtrl surface(kFrontSurfaceId, &window);
-    surface.setGeometry(100, 50, 320, 180);
-    surface.show();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(ShowIn(window, surface, {100, 50, 320, 180}));
     QSignalSpy spy(&surface, &CRbScreenCtrl::playbackMenuRequested);
 
     const QPoint at(30, 40);
