@@ -31,10 +31,15 @@ SnapshotFiles WriteSnapshots(const ChannelPictures& pictures, const std::string&
 namespace {
 
 // The save folder is replaced by the default one when it is gone, and the option file is told.
+// The default folder is made only one level deep; an account without a documents folder yet
+// would then lose every capture without a word, so the capture makes the whole path.
 void EnsureSaveFolder(const SnapshotCommandParts& parts) {
   std::error_code error;
   if (std::filesystem::is_directory(parts.options.save_folder, error)) return;
   parts.options.save_folder = parts.default_folder();
+  if (!parts.options.save_folder.empty()) {
+    std::filesystem::create_directories(parts.options.save_folder, error);
+  }
   WriteOptions(parts.option_file, parts.options, parts.messages);
 }
 

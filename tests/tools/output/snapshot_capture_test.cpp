@@ -70,16 +70,14 @@ class SnapshotCaptureTest : public ::testing::Test {
     graph_.Seek(0);
   }
 
+  // The default folder is not there, as on an account without a documents folder.
   SnapshotCommandParts Parts() {
     return {playback_,
             pictures_,
             options_,
             messages_,
             dir_.File("config/option.ini"),
-            [this] {
-              fs::create_directories(dir_.path() / "CAM_CAPTURE");
-              return dir_.File("CAM_CAPTURE");
-            },
+            [this] { return dir_.File("Documents/CAM_CAPTURE"); },
             [this] { return moment_; },
             [this](const std::string& text) {
               questions_.push_back(text);
@@ -184,16 +182,18 @@ TEST_F(SnapshotCaptureTest, TheQuestionNamesTheFrontFileAndYesOpensTheFolder) {
   EXPECT_EQ(opened_, std::vector<std::string>{dir_.path().string()});
 }
 
-TEST_F(SnapshotCaptureTest, ADeletedSaveFolderIsReplacedAndWrittenToTheOptionFile) {
+TEST_F(SnapshotCaptureTest, ADeletedSaveFolderIsReplacedMadeWholeAndWrittenToTheOptionFile) {
   Open(1);
   fs::create_directories(dir_.path() / "config");
   options_.save_folder = dir_.File("deleted");
   SnapshotCapture(Parts(), "a.avi", 1);
-  EXPECT_EQ(options_.save_folder, dir_.File("CAM_CAPTURE"));
-  EXPECT_TRUE(fs::exists(dir_.path() / "CAM_CAPTURE" / "a-2014-03-05-09h07m02s045(Track1).jpg"));
+  EXPECT_EQ(options_.save_folder, dir_.File("Documents/CAM_CAPTURE"));
+  EXPECT_TRUE(fs::exists(dir_.path() / "Documents" / "CAM_CAPTURE" /
+                         "a-2014-03-05-09h07m02s045(Track1).jpg"));
+  EXPECT_EQ(questions_.size(), 1u);
   ViewerOptions read;
   ASSERT_TRUE(ReadOptions(dir_.File("config/option.ini"), read));
-  EXPECT_EQ(read.save_folder, dir_.File("CAM_CAPTURE"));
+  EXPECT_EQ(read.save_folder, dir_.File("Documents/CAM_CAPTURE"));
   EXPECT_TRUE(messages_.shown.empty());
 }
 
