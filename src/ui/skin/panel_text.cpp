@@ -136,7 +136,7 @@ std::vector<PanelLine> PanelLines(int panel_type, const PanelValues& values,
       lines.push_back({"Vantrel Viewer", 10, 3});
       break;
     case kVersionPanel:
-      lines.push_back({"Version 1.2.6 (Build 3731)", 10, 3});
+      lines.push_back({"Version " VANTREL_VERSION, 10, 3});
       break;
     case kFirstKindLabelPanel:
     case kFirstKindLabelPanel + 1:

@@ -39,7 +39,7 @@ class AboutDlgTest : public QObject {
     QCOMPARE(about.Panel(1000)->PanelTexts(), QStringList{QStringLiteral("Vantrel Viewer")});
     QCOMPARE(about.Panel(1001)->geometry(), QRect(30, 80, 200, 20));
     QCOMPARE(about.Panel(1001)->PanelTexts(),
-             QStringList{QStringLiteral("Version 1.2.6 (Build 3731)")});
+             QStringList{QStringLiteral("Version " VANTREL_VERSION)});
     QCOMPARE(about.Panel(1000)->objectName(), QStringLiteral("RbTextWnd"));
     QCOMPARE(about.ok_button()->geometry(), QRect(190, 115, 86, 30));
     QCOMPARE(about.info_button()->geometry(), QRect(94, 115, 86, 30));
