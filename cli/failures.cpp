@@ -1,5 +1,7 @@
 #include "failures.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -50,6 +52,13 @@ bool OutputNotAnInput(const std::string& command, const std::string& output,
   const std::string problem = files::SameFileProblem(output, inputs);
   if (problem.empty()) return true;
   Failure(command, problem + "; nothing was written");
+  return false;
+}
+
+bool StandardOutputNotInto(const std::string& command, const std::string& input) {
+  const auto out = files::IdentityOf(STDOUT_FILENO);
+  if (!out || out != files::IdentityOf(input)) return true;
+  Failure(command, "standard output is the same file as input " + input);
   return false;
 }
 

@@ -34,4 +34,9 @@ std::string CannotRead(const std::string& path);
 bool OutputNotAnInput(const std::string& command, const std::string& output,
                       const std::vector<std::string>& inputs);
 
+// Checked before a command prints what it read from input: standard output sent into the input
+// itself (">>" keeps it whole until written) would grow the file being read. Refused with
+// Failure's line; false when refused.
+bool StandardOutputNotInto(const std::string& command, const std::string& input);
+
 }  // namespace vantrel::cli

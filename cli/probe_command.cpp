@@ -62,7 +62,7 @@ int ProbeCommand(const Words& words) {
   if (arguments.positional().size() != 1) return ProbeUsage("expected one file");
   const std::string& path = arguments.positional()[0];
 
-  if (!RecordingReadable("probe", path)) return 1;
+  if (!RecordingReadable("probe", path) || !StandardOutputNotInto("probe", path)) return 1;
   auto source = avi::FileByteSource::Open(path);
   const auto header = source ? avi::ReadAviHeader(*source) : std::nullopt;
   if (!header) return Failure("probe", "cannot read " + path);

@@ -83,6 +83,7 @@ int TelemetryCommand(const Words& words) {
   const std::optional<uint32_t> at = TimeWord(arguments.Value("at"));
   if (arguments.Has("at") && !at) return Usage("telemetry", "MS must be a whole number", kUsage);
 
+  if (!StandardOutputNotInto("telemetry", arguments.positional()[0])) return 1;
   TelemetryStore& store = ProcessTelemetryStore();
   if (!LoadRecordingTelemetry(arguments.positional()[0], store, "telemetry")) return 1;
   if (at) {

@@ -1,5 +1,6 @@
 // text ID [--language N]: prints text ID of a language library (0 English, the default; 1 Korean,
-// 2 German, 3 Japanese) as the viewer would show it. Exit 1 when there is no such text.
+// 2 German, 3 Japanese) as the viewer would show it. Exit 1, with a line saying why, when there
+// is no such text.
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -9,6 +10,7 @@
 #include "app/language.h"
 #include "arguments.h"
 #include "commands.h"
+#include "failures.h"
 #include "number_words.h"
 
 namespace vantrel::cli {
@@ -34,11 +36,16 @@ int TextCommand(const Words& words) {
                                     std::numeric_limits<long long>::max());
     if (!parsed) return TextUsage("the language must be a whole number");
     // Any number is a language index, as in the option file; only 0..3 name a library.
-    if (*parsed < kEnglish || *parsed > kJapanese) return 1;
+    if (*parsed < kEnglish || *parsed > kJapanese) {
+      return Failure("text", "language " + std::to_string(*parsed) + " has no library");
+    }
     language = static_cast<int>(*parsed);
   }
   const std::optional<std::string> text = LoadLanguageString(language, static_cast<uint32_t>(*id));
-  if (!text) return 1;
+  if (!text) {
+    return Failure("text",
+                   "no text " + std::to_string(*id) + " in " + LanguageLibraryName(language));
+  }
   std::fwrite(text->data(), 1, text->size(), stdout);
   std::fputc('\n', stdout);
   return 0;

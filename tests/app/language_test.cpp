@@ -58,9 +58,9 @@ std::set<uint32_t> IdsOfLibrary(const std::string& path) {
 }
 
 // "vantrel-cli text WORDS...".
-ProgramRun Text(std::vector<std::string> words) {
+ProgramRun Text(std::vector<std::string> words, ErrorOutput error = ErrorOutput::kDropped) {
   words.insert(words.begin(), "text");
-  return RunProgram(ToolPath("vantrel-cli"), words);
+  return RunProgram(ToolPath("vantrel-cli"), words, error);
 }
 
 std::string Repeat(const std::string& piece, size_t times) {
@@ -235,14 +235,15 @@ TEST(TextCommand, PrintsTheTextOfALanguage) {
 }
 
 TEST(TextCommand, ExitsWithOneWithoutTextAndTwoOnBadWords) {
-  for (const std::vector<std::string>& words :
-       std::vector<std::vector<std::string>>{{"104"},
-                                             {"101", "--language", "7"},
-                                             {"101", "--language", "-1"},
-                                             {"101", "--language", "4294967296"}}) {
-    const ProgramRun run = Text(words);
+  for (const auto& [words, why] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"104"}, "no text 104 in English.dll"},
+           {{"101", "--language", "7"}, "language 7 has no library"},
+           {{"101", "--language", "-1"}, "language -1 has no library"},
+           {{"101", "--language", "4294967296"}, "language 4294967296 has no library"}}) {
+    const ProgramRun run = Text(words, ErrorOutput::kSeparate);
     EXPECT_EQ(run.exit_code, 1) << ::testing::PrintToString(words);
     EXPECT_EQ(run.output, "") << ::testing::PrintToString(words);
+    EXPECT_EQ(run.error, "vantrel-cli text: " + why + "\n");
   }
   for (const std::vector<std::string>& words :
        std::vector<std::vector<std::string>>{{},

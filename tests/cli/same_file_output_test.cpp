@@ -52,14 +52,17 @@ TEST(SameFileOutput, EveryWritingCommandRefusesToWriteOverItsInput) {
   ExpectInputKept(files.recording, {"render", "gsensor", "IN", "--size", "10x10", "--out", "OUT"});
 }
 
-TEST(SameFileOutput, ExportRefusesToAppendToItsInput) {
+TEST(SameFileOutput, CommandsPrintingAboutARecordingRefuseToAppendToIt) {
   const std::string& input = Files().recording;
   const FileState before = StateOf(input);
-  const ProgramRun run = RunProgram(
-      "sh", {"-c", "exec \"$0\" export \"$1\" --csv >>\"$1\"", ToolPath("vantrel-cli"), input},
-      ErrorOutput::kSeparate);
-  ExpectRefused(run, "standard output is the same file as input " + input, "export >> input");
-  EXPECT_TRUE(StateOf(input) == before);
+  for (const char* words : {"export \"$1\" --csv", "telemetry \"$1\"", "probe \"$1\""}) {
+    const ProgramRun run = RunProgram(
+        "sh",
+        {"-c", std::string("exec \"$0\" ") + words + " >>\"$1\"", ToolPath("vantrel-cli"), input},
+        ErrorOutput::kSeparate);
+    ExpectRefused(run, "standard output is the same file as input " + input, words);
+    EXPECT_TRUE(StateOf(input) == before) << words;
+  }
 }
 
 }  // namespace
