@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "bgra_frame_mark.h"
 #include "playback/channel_stream.h"
 #include "playback/channel_worker.h"
 #include "playback/media_time.h"
@@ -45,9 +46,8 @@ constexpr int64_t kSlowDecode = 3 * kPeriod;
 // The frame number drawn into a converted picture; -1 when it has none.
 int FrameOf(const QueuedPicture& picture) {
   if (picture.width == 0) return -1;
-  std::vector<uint8_t> green(static_cast<size_t>(picture.width) * picture.height);
-  for (size_t i = 0; i < green.size(); ++i) green[i] = picture.pixels[i * 4 + 1];
-  const auto mark = sim::ReadFrameMark(green.data(), picture.width, picture.width, picture.height);
+  const auto mark =
+      BgraFrameMark(picture.pixels.data(), picture.width, picture.height, picture.width * 4);
   return mark ? mark->frame : -1;
 }
 

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "bgra_frame_mark.h"
 #include "playback/card_source.h"
 #include "playback/channel_stream.h"
 #include "playback/graph_components.h"
@@ -80,9 +81,7 @@ ChannelImage Mirrored(const ChannelImage& image) {
 }
 
 std::optional<sim::FrameMark> MarkOf(const ChannelImage& image) {
-  std::vector<uint8_t> grey(static_cast<size_t>(image.width) * image.height);
-  for (size_t i = 0; i < grey.size(); ++i) grey[i] = image.pixels[i * 4 + 1];
-  return sim::ReadFrameMark(grey.data(), image.width, image.width, image.height);
+  return BgraFrameMark(image.pixels.data(), image.width, image.height, image.width * 4);
 }
 
 class Decoding : public ::testing::Test {

@@ -1,8 +1,9 @@
 // The engine's playback thread on a simulated two-channel recording: both channels show
 // pictures of the same time while playing and after seeks, a seek while running never lets a
 // picture from the old place through, pause holds the picture, the end is reached and every
-// thread ends with the graph; the window's seeks never wait for their pictures. The clock is moved by hand, a picture at a time, and each picture
-// due is waited for before it moves on: what is asserted holds however loaded the machine is.
+// thread ends with the graph; the window's seeks never wait for their pictures. The clock is moved
+// by hand, a picture at a time, and each picture due is waited for before it moves on: what is
+// asserted holds however loaded the machine is.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "bgra_frame_mark.h"
 #include "playback/card_source.h"
 #include "playback/graph_components.h"
 #include "playback/media_graph.h"
@@ -82,15 +84,7 @@ class MarkReadingSink : public VideoSink {
   SinkRect ClientRect() const override { return {kWidth, kHeight}; }
   void Present(const SinkPicture& picture) override {
     if (gate_ != nullptr) std::lock_guard pass(*gate_);
-    std::vector<uint8_t> green(static_cast<size_t>(picture.width) * picture.height);
-    for (int y = 0; y < picture.height; ++y) {
-      for (int x = 0; x < picture.width; ++x) {
-        green[static_cast<size_t>(y) * picture.width + x] =
-            picture.pixels[static_cast<size_t>(y) * picture.stride + x * 4 + 1];
-      }
-    }
-    const auto mark =
-        sim::ReadFrameMark(green.data(), picture.width, picture.width, picture.height);
+    const auto mark = BgraFrameMark(picture.pixels, picture.width, picture.height, picture.stride);
     log_.Add({channel_, mark ? mark->frame : -1, picture.time});
   }
 
@@ -158,9 +152,8 @@ class PlaybackThread : public ::testing::Test {
   int CapturedFrame(int index) {
     ChannelImage image;
     if (!graph_.CaptureChannelImage(index, &image)) return -1;
-    std::vector<uint8_t> green(static_cast<size_t>(image.width) * image.height);
-    for (size_t i = 0; i < green.size(); ++i) green[i] = image.pixels[i * 4 + 1];
-    const auto mark = sim::ReadFrameMark(green.data(), image.width, image.width, image.height);
+    const auto mark =
+        BgraFrameMark(image.pixels.data(), image.width, image.height, image.width * 4);
     return mark ? mark->frame : -1;
   }
 
